@@ -1,0 +1,52 @@
+#include "cli/cli.h"
+
+#include <ostream>
+
+namespace kestrin::cli {
+
+namespace {
+
+void PrintUsage(std::ostream& out) {
+  out << "kestrin-cfg: конфигурация ППКОП Кестрин 18кГц 8 из командной строки\n\n"
+         "Использование: kestrin-cfg КОМАНДА [ПАРАМЕТРЫ]\n"
+         "               kestrin-cfg КОМАНДА --help\n\n"
+         "Команды:\n";
+  for (const Command& c : Commands()) {
+    std::string name = c.name;
+    name.resize(12, ' ');
+    out << "  " << name << c.summary << "\n";
+  }
+  out << "\nФайлы пишутся в кодировке Windows-1251 с концами строк CR LF; сообщения выводятся в UTF-8.\n"
+         "Коды завершения: 0 - успешно, 1 - найдены нарушения, 2 - ошибка входных данных,\n"
+         "3 - неверный ключ контейнера.\n";
+}
+
+}  // namespace
+
+int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err, std::istream& in) {
+  if (argv.empty()) {
+    PrintUsage(err);
+    return kExitBadInput;
+  }
+  const std::string& name = argv[0];
+  if (name == "--help" || name == "-h" || name == "help") {
+    PrintUsage(out);
+    return kExitOk;
+  }
+  for (const Command& c : Commands()) {
+    if (name != c.name) continue;
+    Context ctx{std::vector<std::string>(argv.begin() + 1, argv.end()), out, err, in};
+    for (const std::string& a : ctx.args) {
+      if (a == "--help" || a == "-h") {
+        out << c.help;
+        return kExitOk;
+      }
+    }
+    return c.run(ctx);
+  }
+  err << "kestrin-cfg: неизвестная команда \"" << name << "\"\n"
+      << "Список команд: kestrin-cfg --help\n";
+  return kExitBadInput;
+}
+
+}  // namespace kestrin::cli

@@ -1,0 +1,104 @@
+#include <algorithm>
+#include <istream>
+#include <ostream>
+
+#include "cli/cli.h"
+#include "cli/container_input.h"
+#include "files/file_bytes.h"
+#include "model/codec.h"
+#include "model/text_buffer.h"
+
+namespace kestrin::cli {
+
+bool Options::Has(const std::string& name) const {
+  return values.count(name) != 0 || std::find(flags.begin(), flags.end(), name) != flags.end();
+}
+
+std::optional<std::string> Options::Value(const std::string& name) const {
+  auto it = values.find(name);
+  if (it == values.end()) return std::nullopt;
+  return it->second;
+}
+
+std::optional<Options> ParseOptions(Context& ctx, const std::vector<std::string>& valueOptions,
+                                    const std::vector<std::string>& flagOptions) {
+  Options opts;
+  const auto& a = ctx.args;
+  for (size_t i = 0; i < a.size(); ++i) {
+    const std::string& s = a[i];
+    if (s.size() > 1 && s[0] == '-') {
+      if (std::find(valueOptions.begin(), valueOptions.end(), s) != valueOptions.end()) {
+        if (i + 1 >= a.size()) {
+          ctx.err << "kestrin-cfg: у параметра " << s << " нет значения\n";
+          return std::nullopt;
+        }
+        opts.values[s] = a[++i];
+        continue;
+      }
+      if (std::find(flagOptions.begin(), flagOptions.end(), s) != flagOptions.end()) {
+        opts.flags.push_back(s);
+        continue;
+      }
+      ctx.err << "kestrin-cfg: неизвестный параметр " << s << "\n";
+      return std::nullopt;
+    }
+    opts.positional.push_back(s);
+  }
+  return opts;
+}
+
+void PrintPair(Context& ctx, const std::string& what, const std::string& todo) {
+  ctx.err << what << "\n" << todo << "\n";
+}
+
+bool EmitOutput(Context& ctx, const Options& opts, const std::string& bytes) {
+  if (auto target = opts.Value("-o")) {
+    if (!WriteFileAtomic(*target, bytes)) {
+      PrintPair(ctx, "Ошибка записи в файл - файл не может быть создан",
+                "Проверьте отсутствие запрета записи и наличие свободного места");
+      return false;
+    }
+    return true;
+  }
+  ctx.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  ctx.out.flush();
+  return static_cast<bool>(ctx.out);
+}
+
+bool IsContainerPath(const std::string& path) {
+  if (path.size() < 4) return false;
+  return LowerLatin(path.substr(path.size() - 4)) == ".cry";
+}
+
+std::optional<std::string> KeyOption(Context& ctx, const Options& opts) {
+  auto key = opts.Value("--key");
+  if (!key) return std::nullopt;
+  if (*key == "-") {
+    std::string line;
+    std::getline(ctx.in, line);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return line;
+  }
+  return key;
+}
+
+int LoadInputText(Context& ctx, const std::string& path, const Options& opts, std::string& text) {
+  if (IsContainerPath(path) && opts.Has("--key")) {
+    std::string key = KeyOption(ctx, opts).value_or("");
+    return LoadContainerText(ctx, path, key, text);
+  }
+  std::string bytes;
+  ReadStatus st = ReadFileBytes(path, bytes);
+  if (st != ReadStatus::Ok) {
+    PrintPair(ctx, "Ошибка открытия файла", "Проверьте наличие файла");
+    if (st == ReadStatus::TooLarge) ctx.err << "(файл больше 16 МБ)\n";
+    if (st == ReadStatus::NotAFile) ctx.err << "(это не файл)\n";
+    return kExitBadInput;
+  }
+  TextBuffer buffer;
+  buffer.SetBytes(bytes);
+  text = buffer.Text();
+  return kExitOk;
+}
+
+}  // namespace kestrin::cli

@@ -1,0 +1,57 @@
+// defaults and normalize: the writer's text of the default model or of a file.
+#include <ostream>
+
+#include "cli/commands.h"
+#include "model/reader.h"
+#include "model/writer.h"
+
+namespace kestrin::cli {
+
+namespace {
+
+int RunDefaults(Context& ctx) {
+  auto opts = ParseOptions(ctx, {"-o"}, {});
+  if (!opts) return kExitBadInput;
+  if (!opts->positional.empty()) {
+    ctx.err << "kestrin-cfg defaults: лишний аргумент \"" << opts->positional[0] << "\"\n";
+    return kExitBadInput;
+  }
+  T_Command_DEVICE model;
+  model.SetDefaults();
+  return EmitOutput(ctx, *opts, WriteConfigTextCrLf(model)) ? kExitOk : kExitBadInput;
+}
+
+int RunNormalize(Context& ctx) {
+  auto opts = ParseOptions(ctx, {"-o", "--key"}, {});
+  if (!opts) return kExitBadInput;
+  if (opts->positional.size() != 1) {
+    ctx.err << "kestrin-cfg normalize: нужен ровно один файл\n";
+    return kExitBadInput;
+  }
+  std::string text;
+  if (int rc = LoadInputText(ctx, opts->positional[0], *opts, text); rc != kExitOk) return rc;
+  T_Command_DEVICE model;
+  LoadConfigText(text, model);
+  return EmitOutput(ctx, *opts, WriteConfigTextCrLf(model)) ? kExitOk : kExitBadInput;
+}
+
+}  // namespace
+
+const Command kDefaultsCommand = {
+    "defaults", "текст конфигурации по умолчанию",
+    "Использование: kestrin-cfg defaults [-o ФАЙЛ]\n\n"
+    "Выводит текст конфигурации по умолчанию (561 строка, Windows-1251, CR LF).\n"
+    "  -o ФАЙЛ   записать в файл (замена атомарная) вместо стандартного вывода\n",
+    RunDefaults};
+
+const Command kNormalizeCommand = {
+    "normalize", "прочитать файл конфигурации и записать его заново",
+    "Использование: kestrin-cfg normalize ФАЙЛ [-o ФАЙЛ] [--key КЛЮЧ]\n\n"
+    "Загружает файл, сбрасывает конфигурацию к значениям по умолчанию, читает файл\n"
+    "и выводит текст конфигурации так, как его сохраняет конфигуратор.\n"
+    "  -o ФАЙЛ     записать в файл (замена атомарная) вместо стандартного вывода\n"
+    "  --key КЛЮЧ  ключ для зашифрованного контейнера (*.cry); \"-\" - прочитать\n"
+    "              ключ из стандартного ввода\n",
+    RunNormalize};
+
+}  // namespace kestrin::cli

@@ -1,0 +1,23 @@
+#pragma once
+// Reading and writing whole files as bytes, Qt-free (used by the command-line
+// tool and the core). Paths are UTF-8.
+#include <cstdint>
+#include <string>
+
+namespace kestrin {
+
+// Larger files are refused: no configuration comes near this.
+constexpr uint64_t kMaxConfigFileSize = 16u * 1024u * 1024u;
+
+enum class ReadStatus { Ok, NotFound, NotAFile, TooLarge, CannotRead };
+
+// Reads at most maxBytes; a larger file gives TooLarge unless truncate is set,
+// in which case only the first maxBytes are read.
+ReadStatus ReadFileBytes(const std::string& path, std::string& out,
+                         uint64_t maxBytes = kMaxConfigFileSize, bool truncate = false);
+
+// Writes through a temporary file in the target folder and an atomic rename,
+// so a failure never destroys the previous file. False on any failure.
+bool WriteFileAtomic(const std::string& path, const std::string& bytes, std::string* error = nullptr);
+
+}  // namespace kestrin

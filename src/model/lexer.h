@@ -1,0 +1,77 @@
+#pragma once
+// Lexical analyser of the configuration text: a byte source, one lexeme and
+// the lexeme stream with two reading modes and push-back.
+#include <cstdint>
+#include <string>
+
+namespace kestrin {
+
+enum LexKind : uint8_t {
+  kLexEndOfLine = 0,
+  kLexWord = 1,
+  kLexNumber = 2,
+  kLexDot = 3,
+  kLexComma = 4,
+  kLexDash = 5,
+  kLexEndOfText = 6,
+};
+
+// Reading modes; only kModeText differs, the others document the caller's
+// expectation and read like normal mode.
+enum LexMode : uint8_t {
+  kModeAny = 0,
+  kModeText = 1,
+  kModeNumber = 2,
+  kModeDot = 3,
+  kModeDash = 5,
+};
+
+class TLitPipe {
+ public:
+  void SetText(std::string text);
+  // The next byte, or 0 at the end of the text (then the position stays).
+  unsigned char GetChar();
+  void UngetChar();
+  size_t Position() const { return position_; }
+
+ private:
+  std::string text_;
+  size_t position_ = 0;  // 1-based index of the next byte; 0: no text
+};
+
+class TLexema {
+ public:
+  void Init();
+  uint8_t Kind() const { return kind_; }
+  const std::string& Text() const { return text_; }
+  std::string& MutableText() { return text_; }
+  int32_t Number() const { return number_; }
+  void SetKind(uint8_t k) { kind_ = k; }
+  void SetText(std::string t) { text_ = std::move(t); }
+  void SetNumber(int32_t n) { number_ = n; }
+
+ private:
+  uint8_t kind_ = kLexEndOfLine;
+  std::string text_;
+  int32_t number_ = 0;
+};
+
+class TLexPipe {
+ public:
+  void SetText(std::string text) { source_.SetText(std::move(text)); }
+  void NextLexeme(uint8_t mode, TLexema& out);
+  void PushBack() { pushBack_ = 1; }
+
+ private:
+  bool TextMode() const { return mode_ == kModeText; }
+  void ReadWord();
+  void ReadNumber();
+
+  TLitPipe source_;
+  TLexema current_;
+  uint8_t pushBack_ = 0;
+  std::string accumulator_;
+  uint8_t mode_ = kModeAny;
+};
+
+}  // namespace kestrin

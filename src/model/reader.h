@@ -1,0 +1,22 @@
+#pragma once
+// Reader of the configuration text into a model.
+#include <string>
+
+#include "model/command.h"
+#include "model/device.h"
+#include "model/lexer.h"
+
+namespace kestrin {
+
+// Reads the whole text set into the lexeme stream. The caller normally resets
+// the model to its defaults first; the reader itself only clears the version.
+void ReadConfigText(T_Command& scratch, TLexPipe& pipe, T_Command_DEVICE& model);
+
+// Convenience: defaults, then the reader over text, with private scratch objects.
+void LoadConfigText(const std::string& text, T_Command_DEVICE& model);
+
+// Steps of the reader, exposed for tests.
+int IdentifyCommand(TLexema& lexeme);
+int32_t ReadSubscript(const TLexema& lexeme, int row);
+
+}  // namespace kestrin

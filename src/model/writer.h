@@ -1,0 +1,22 @@
+#pragma once
+// Writer of a model into the lines of a configuration text.
+#include <string>
+#include <vector>
+
+#include "model/device.h"
+
+namespace kestrin {
+
+constexpr size_t kLineWidth = 45;
+
+// Appends the lines (without line ends); the list is not cleared first.
+void WriteConfigText(const T_Command_DEVICE& model, std::vector<std::string>& lines);
+// The unpadded line of one instance; empty for a row without a code.
+std::string FormatCommandLine(const T_Command_DEVICE& model, int row, int index);
+// In-place padding with spaces to 45 characters.
+void PadLine(std::string& line);
+
+// The whole text: every line followed by CR LF.
+std::string WriteConfigTextCrLf(const T_Command_DEVICE& model);
+
+}  // namespace kestrin
