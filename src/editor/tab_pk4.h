@@ -1,0 +1,13 @@
+#pragma once
+#include "editor/tab_sheet.h"
+
+namespace kestrin {
+
+class TabPK4 : public TabSheet {
+  Q_OBJECT
+ public:
+  explicit TabPK4(T_Command_DEVICE& model, QWidget* parent = nullptr)
+      : TabSheet(model, "Tab_PK4", parent) {}
+};
+
+}  // namespace kestrin
