@@ -1,0 +1,50 @@
+#pragma once
+// Where the program settings are stored, and LoadSettings / SaveSettings.
+//
+// Windows: the registry key HKEY_LOCAL_MACHINE\Software\Kamtor\Velmar; when it
+// cannot be written, the current user's hive (HKEY_CURRENT_USER\Software\
+// Kamtor\Velmar) is used instead and the user is told once per run.
+// Linux: the user's INI file of organisation "Kamtor", application "Velmar".
+// Tests give an explicit INI file.
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "files/program_settings.h"
+
+class QSettings;
+
+namespace kestrin {
+
+class SettingsStore {
+ public:
+  // The platform's store.
+  SettingsStore();
+  // An explicit INI file (tests, portable use).
+  explicit SettingsStore(QString iniPath);
+
+  // A fresh QSettings over the store (never null).
+  std::unique_ptr<QSettings> Open() const;
+  // Where the values go, for messages and tests.
+  QString Location() const;
+
+  // Called with a message pair (what happened, what to do) when the store must
+  // tell the user something: the fallback to the user's hive (once) or a
+  // failed write. The default shows the error dialog.
+  using Notifier = std::function<void(const QString& message, const QString& recommendation)>;
+  static void SetNotifier(Notifier notifier);
+  static void Notify(const QString& message, const QString& recommendation);
+
+ private:
+  QString iniPath_;
+};
+
+// Store -> settings. Values missing or unreadable take their defaults
+// (ListPathSave: settings.ProgramFolder, which the caller sets first).
+void LoadSettings(ProgramSettings& settings, const SettingsStore& store = SettingsStore());
+
+// Settings -> store. Returns false (after telling the user) when the values
+// could not be written; the settings in memory stay as they are.
+bool SaveSettings(const ProgramSettings& settings, const SettingsStore& store = SettingsStore());
+
+}  // namespace kestrin
