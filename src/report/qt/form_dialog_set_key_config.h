@@ -1,0 +1,60 @@
+#pragma once
+// The key dialog: asks for the key of an enciphered configuration file.
+// Its edit text stays from one showing to the next.
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace kestrin {
+
+class TFormDialogSetKeyConfig : public QDialog {
+  Q_OBJECT
+ public:
+  static constexpr int kResultApply = 1;   // "Применить"
+  static constexpr int kResultCancel = 2;  // "Отказаться", Esc or closing
+  static constexpr int kKeyMaxLength = 32;
+
+  explicit TFormDialogSetKeyConfig(QWidget* parent = nullptr);
+
+  // Layout for asking the key of a file being opened: "Новый/текущий ключ:"
+  // hidden, window height 179, both buttons at top 96.
+  void SetOpeningLayout();
+  // "(текущий ключ не верный)"
+  void SetErrorKeyVisible(bool visible);
+  bool ErrorKeyVisible() const;
+
+  QString KeyText() const;
+  void SetKeyText(const QString& text);
+  QLineEdit* KeyEdit() const { return edit_; }
+
+  void SetCentreOn(QWidget* window) { centreOn_ = window; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ public slots:
+  void reject() override;
+
+ private:
+  QLabel* recommendation_ = nullptr;
+  QLabel* errorKey_ = nullptr;
+  QLabel* newKey_ = nullptr;
+  QLineEdit* edit_ = nullptr;
+  QPushButton* ok_ = nullptr;
+  QPushButton* cancel_ = nullptr;
+  QWidget* centreOn_ = nullptr;
+  bool errorKeyWanted_ = false;
+};
+
+TFormDialogSetKeyConfig& FormDialogSetKeyConfig();
+
+// Creates the three program-wide dialogs now, owned by (and centred on) the
+// main window. Without this call they are made on first use, without owner.
+void CreateDialogs(QWidget* mainWindow);
+
+}  // namespace kestrin
