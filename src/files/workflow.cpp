@@ -1,0 +1,134 @@
+#include "files/workflow.h"
+
+#include <filesystem>
+
+#include "model/codec.h"
+#include "model/reader.h"
+
+namespace kestrin {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path PathOf(const std::string& utf8) {
+  return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+const std::string& Cp(const char* utf8Literal, std::string& cache) {
+  if (cache.empty()) cache = Utf8ToCp1251(utf8Literal);
+  return cache;
+}
+
+}  // namespace
+
+const MessagePair kMsgCannotReplace{"Ошибка записи в файл - файл не может быть записан",
+                                    "Проверьте отсутствие запрета записи"};
+const MessagePair kMsgCannotCreate{
+    "Ошибка записи в файл - файл не может быть создан",
+    "Проверьте отсутствие запрета записи и наличие свободного места"};
+const MessagePair kMsgCannotOpen{"Ошибка открытия файла", "Проверьте наличие файла"};
+const MessagePair kMsgLocked{
+    "Прибор находится во взятом состоянии, редактирование параметров невозможно",
+    "Для изменения параметров работы прибора необходимо снять его с охраны"};
+const MessagePair kMsgSaved{"Операция выполнена", "Конфигурация сохранена"};
+const MessagePair kMsgWrittenToDevice{"Операция выполнена", "Файлы успешно записаны в устройство"};
+const MessagePair kMsgAskDefaults{
+    "Вы хотите \"сбросить\" настройки в значение \"по-умолчанию\"?",
+    "(все введённые значения параметров будут потеряны)"};
+
+std::string StatusText(int kind, const std::string& date, const std::string& version) {
+  static std::string defaults, saved, device, from, year;
+  switch (kind) {
+    case kStatusDefault:
+      return Cp("Конфигурация \"по-умолчанию\"", defaults);
+    case kStatusSaved:
+      return Cp("Конфигурация сохраненная (", saved) + version + Cp(") от ", from) + date +
+             Cp(" года ", year);
+    case kStatusDevice:
+      return Cp("Конфигурация прибора (", device) + version + Cp(") от ", from) + date +
+             Cp(" года ", year);
+    default:
+      return {};
+  }
+}
+
+bool LockFileBeside(const std::string& path) {
+  if (path.empty()) return false;
+  std::error_code ec;
+  fs::path folder = PathOf(path).parent_path();
+  if (folder.empty()) folder = ".";
+  return fs::exists(folder / "lock.txt", ec);
+}
+
+StatusLine ComposeStatusLine(int kind, const std::string& date, const std::string& version,
+                             bool locked) {
+  static std::string readOnly;
+  StatusLine line;
+  line.text = StatusText(kind, date, version);
+  if (locked) {
+    line.text += Cp("(только чтение)", readOnly);
+    line.colour = kStatusRed;
+    line.readOnly = true;
+  }
+  return line;
+}
+
+std::string WindowTitle(const std::string& pathUtf8) {
+  return "Конфигуратор ППКОП \"Кестрин 18кГц 8\" v.4.0.4.6   =>   " + pathUtf8;
+}
+
+const std::string& ClockFileBytes() {
+  static const std::string bytes = "PPKOP R7QX clock file";
+  return bytes;
+}
+
+bool IsContainerPath(const std::string& path) {
+  std::string ext = PathOf(path).extension().string();
+  return LowerLatin(ext) == ".cry";
+}
+
+StartupArgs ParseCommandLine(const std::vector<std::string>& args) {
+  StartupArgs out;
+  if (args.empty()) return out;
+  if (LowerLatin(args[0]) == "-debug") {
+    out.debug = true;
+    if (args.size() > 1) out.path = args[1];
+  } else {
+    out.path = args[0];
+  }
+  return out;
+}
+
+std::string StartupFile(const StartupArgs& args, const std::string& workFolder) {
+  if (!args.path.empty()) return args.path;
+  fs::path folder = PathOf(workFolder.empty() ? std::string(".") : workFolder);
+  std::error_code ec;
+  fs::path ini = folder / "config.ini";
+  fs::path chosen = fs::exists(ini, ec) ? ini : folder / "config.cry";
+  std::u8string s = chosen.u8string();
+  return std::string(s.begin(), s.end());
+}
+
+void CompleteKeys(T_Command_DEVICE& model, const std::string& key) {
+  std::string fileKey = model.GetFileKey();
+  std::string oldKey = model.GetOldFileKey();
+  if (fileKey.empty()) fileKey = oldKey.empty() ? key : oldKey;
+  if (oldKey.empty() && !key.empty()) oldKey = key;
+  model.SetFileKey(fileKey);
+  model.SetOldFileKey(oldKey);
+}
+
+void LoadModelFromText(T_Command_DEVICE& model, const TextBuffer& text, TLexPipe& pipe,
+                       T_Command& scratch, const std::string& key) {
+  model.SetDefaults();
+  pipe.SetText(text.Text());
+  ReadConfigText(scratch, pipe, model);
+  CompleteKeys(model, key);
+}
+
+std::string ProposedSaveName(bool maskMode, const std::string& composed) {
+  return maskMode ? composed : std::string("config.ini");
+}
+
+}  // namespace kestrin

@@ -1,0 +1,167 @@
+#include "files/workflow.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "support/test_text.h"
+
+namespace kestrin {
+namespace {
+
+namespace fs = std::filesystem;
+using test::U;
+using test::W;
+
+struct TempFolder {
+  fs::path path;
+  TempFolder() {
+    path = fs::temp_directory_path() /
+           ("kestrin_wf_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(path);
+    fs::create_directories(path);
+  }
+  ~TempFolder() {
+    std::error_code ec;
+    fs::remove_all(path, ec);
+  }
+  std::string File(const std::string& name, const std::string& bytes = "x") const {
+    std::ofstream(path / name, std::ios::binary) << bytes;
+    return (path / name).string();
+  }
+};
+
+TEST(StatusLineTest, TextsOfTheThreeKinds) {
+  const std::string version = W("Config RQX7 soft v.3.0");
+  EXPECT_EQ(U(StatusText(0, "01.02.2012", version)), "Конфигурация \"по-умолчанию\"");
+  EXPECT_EQ(U(StatusText(1, "01.02.2012", version)),
+            "Конфигурация сохраненная (Config RQX7 soft v.3.0) от 01.02.2012 года ");
+  EXPECT_EQ(U(StatusText(2, "01.02.2012", version)),
+            "Конфигурация прибора (Config RQX7 soft v.3.0) от 01.02.2012 года ");
+  EXPECT_EQ(StatusText(3, "d", version), "");
+}
+
+TEST(StatusLineTest, LockMakesItRedAndReadOnly) {
+  StatusLine free = ComposeStatusLine(1, "01.02.2012", "v", false);
+  EXPECT_EQ(free.colour, kStatusGreen);
+  EXPECT_FALSE(free.readOnly);
+  StatusLine locked = ComposeStatusLine(1, "01.02.2012", "v", true);
+  EXPECT_EQ(locked.colour, kStatusRed);
+  EXPECT_TRUE(locked.readOnly);
+  // The mark follows " года " with no blank of its own.
+  EXPECT_EQ(U(locked.text), "Конфигурация сохраненная (v) от 01.02.2012 года (только чтение)");
+}
+
+TEST(StatusLineTest, LockFileIsLookedForBesideTheLoadedFile) {
+  TempFolder dir;
+  std::string config = dir.File("config.ini");
+  EXPECT_FALSE(LockFileBeside(config));
+  EXPECT_FALSE(LockFileBeside(""));
+  dir.File("lock.txt", "");  // content is never read: an empty file counts
+  EXPECT_TRUE(LockFileBeside(config));
+  fs::create_directories(dir.path / "sub");
+  EXPECT_FALSE(LockFileBeside((dir.path / "sub" / "config.ini").string()));
+}
+
+TEST(WorkflowTest, TitleAndClockFile) {
+  EXPECT_EQ(WindowTitle(""), "Конфигуратор ППКОП \"Кестрин 18кГц 8\" v.4.0.4.6   =>   ");
+  EXPECT_EQ(WindowTitle("/media/p/config.ini"),
+            "Конфигуратор ППКОП \"Кестрин 18кГц 8\" v.4.0.4.6   =>   /media/p/config.ini");
+  EXPECT_EQ(ClockFileBytes().size(), 21u);
+  EXPECT_EQ(ClockFileBytes(), "PPKOP R7QX clock file");
+}
+
+TEST(WorkflowTest, ContainerByExtensionInAnyCase) {
+  EXPECT_TRUE(IsContainerPath("a/config.cry"));
+  EXPECT_TRUE(IsContainerPath("a/CONFIG.CRY"));
+  EXPECT_TRUE(IsContainerPath("x.CrY"));
+  EXPECT_FALSE(IsContainerPath("x.gsm"));
+  EXPECT_FALSE(IsContainerPath("x.ini"));
+  EXPECT_FALSE(IsContainerPath("x.cry.ini"));
+  EXPECT_FALSE(IsContainerPath("cry"));
+}
+
+TEST(StartupTest, CommandLineForms) {
+  StartupArgs none = ParseCommandLine({});
+  EXPECT_FALSE(none.debug);
+  EXPECT_EQ(none.path, "");
+  StartupArgs path = ParseCommandLine({"/p/a.ini"});
+  EXPECT_FALSE(path.debug);
+  EXPECT_EQ(path.path, "/p/a.ini");
+  StartupArgs debug = ParseCommandLine({"-DEBUG"});
+  EXPECT_TRUE(debug.debug);
+  EXPECT_EQ(debug.path, "");
+  StartupArgs both = ParseCommandLine({"-Debug", "/p/b.cry", "ignored"});
+  EXPECT_TRUE(both.debug);
+  EXPECT_EQ(both.path, "/p/b.cry");
+  // Only the first parameter may be the switch.
+  StartupArgs late = ParseCommandLine({"/p/a.ini", "-debug"});
+  EXPECT_FALSE(late.debug);
+  EXPECT_EQ(late.path, "/p/a.ini");
+}
+
+TEST(StartupTest, DefaultFilePrefersIniOverContainer) {
+  TempFolder dir;
+  const std::string folder = dir.path.string();
+  EXPECT_EQ(fs::path(StartupFile({}, folder)).filename(), "config.cry");  // neither exists
+  dir.File("config.cry");
+  EXPECT_EQ(fs::path(StartupFile({}, folder)).filename(), "config.cry");
+  dir.File("config.ini");
+  EXPECT_EQ(fs::path(StartupFile({}, folder)).filename(), "config.ini");
+  EXPECT_EQ(StartupFile({false, "/x/y.ini"}, folder), "/x/y.ini");
+}
+
+TEST(LoadTest, KeyCompletion) {
+  T_Command_DEVICE model;
+  TLexPipe pipe;
+  T_Command scratch;
+  TextBuffer text;
+
+  // Only the old key: it becomes the key too.
+  text.SetBytes("Kestrin-GSM ver3.0 rev.3\r\nks2-OLD\r\n");
+  LoadModelFromText(model, text, pipe, scratch, "");
+  EXPECT_EQ(model.GetFileKey(), "OLD");
+  EXPECT_EQ(model.GetOldFileKey(), "OLD");
+
+  // No keys at all, opened with a key: both keys are that key.
+  text.SetBytes("Kestrin-GSM ver3.0 rev.3\r\n");
+  LoadModelFromText(model, text, pipe, scratch, "OPENER");
+  EXPECT_EQ(model.GetFileKey(), "OPENER");
+  EXPECT_EQ(model.GetOldFileKey(), "OPENER");
+
+  // A stored key stays; the opening key fills the empty old key.
+  text.SetBytes("Kestrin-GSM ver3.0 rev.3\r\nks1-MINE\r\n");
+  LoadModelFromText(model, text, pipe, scratch, "OPENER");
+  EXPECT_EQ(model.GetFileKey(), "MINE");
+  EXPECT_EQ(model.GetOldFileKey(), "OPENER");
+
+  // Both stored: nothing changes.
+  text.SetBytes("Kestrin-GSM ver3.0 rev.3\r\nks1-MINE\r\nks2-PREV\r\n");
+  LoadModelFromText(model, text, pipe, scratch, "OPENER");
+  EXPECT_EQ(model.GetFileKey(), "MINE");
+  EXPECT_EQ(model.GetOldFileKey(), "PREV");
+}
+
+TEST(LoadTest, EachLoadStartsFromTheDefaults) {
+  T_Command_DEVICE model;
+  TLexPipe pipe;
+  T_Command scratch;
+  TextBuffer text;
+  text.SetBytes("Kestrin-GSM ver3.0 rev.3\r\nst-180\r\n");
+  LoadModelFromText(model, text, pipe, scratch, "");
+  EXPECT_EQ(model.GetSirenTime(), 180);
+  text.SetBytes("Kestrin-GSM ver3.0 rev.3\r\nel-60\r\n");
+  LoadModelFromText(model, text, pipe, scratch, "");
+  EXPECT_EQ(model.GetIndicatorTime(), 60);
+  EXPECT_EQ(model.GetSirenTime(), 90);  // not kept from the previous file
+}
+
+TEST(WorkflowTest, ProposedSaveName) {
+  EXPECT_EQ(ProposedSaveName(false, "RQX7.ini"), "config.ini");
+  EXPECT_EQ(ProposedSaveName(true, "RQX7.ini"), "RQX7.ini");
+}
+
+}  // namespace
+}  // namespace kestrin
