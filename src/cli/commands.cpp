@@ -6,6 +6,11 @@ const std::vector<Command>& Commands() {
   static const std::vector<Command> all = {
       kDefaultsCommand,
       kNormalizeCommand,
+      kDecryptCommand,
+      kInfoCommand,
+#ifdef KESTRIN_HAVE_QT
+      kReportCommand,
+#endif
   };
   return all;
 }

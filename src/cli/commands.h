@@ -6,5 +6,10 @@ namespace kestrin::cli {
 // One declaration per command; each lives in its own cmd_*.cpp file.
 extern const Command kDefaultsCommand;
 extern const Command kNormalizeCommand;
+extern const Command kDecryptCommand;
+extern const Command kInfoCommand;
+#ifdef KESTRIN_HAVE_QT
+extern const Command kReportCommand;
+#endif
 
 }  // namespace kestrin::cli

@@ -1,0 +1,66 @@
+// report: the printed configuration report as an A4 PDF.
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QString>
+#include <ostream>
+
+#include "cli/commands.h"
+#include "model/reader.h"
+#include "report/qt/report_printer.h"
+
+namespace kestrin::cli {
+
+namespace {
+
+// Fonts and PDF output need a GUI application; a tool has no window, so the
+// offscreen platform serves unless the caller chose another one.
+void EnsureGuiApplication() {
+  if (QCoreApplication::instance()) return;
+#ifndef _WIN32
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+  static int argc = 1;
+  static char name[] = "kestrin-cfg";
+  static char* argv[] = {name, nullptr};
+  // Lives until the process ends, as every Qt object here may use it.
+  static QGuiApplication* app = new QGuiApplication(argc, argv);
+  (void)app;
+}
+
+int RunReport(Context& ctx) {
+  auto opts = ParseOptions(ctx, {"-o", "--key", "--date"}, {});
+  if (!opts) return kExitBadInput;
+  if (opts->positional.size() != 1) {
+    ctx.err << "kestrin-cfg report: нужен ровно один файл\n";
+    return kExitBadInput;
+  }
+  std::string text;
+  if (int rc = LoadInputText(ctx, opts->positional[0], *opts, text); rc != kExitOk) return rc;
+  T_Command_DEVICE model;
+  LoadConfigText(text, model);
+
+  EnsureGuiApplication();
+  QString date = QString::fromStdString(opts->Value("--date").value_or(""));
+  QByteArray pdf = ReportPdfBytes(model, date);
+  if (pdf.isEmpty()) {
+    PrintPair(ctx, "Ошибка печати - отчёт не построен", "Проверьте наличие шрифтов и поддержки PDF");
+    return kExitBadInput;
+  }
+  return EmitOutput(ctx, *opts, pdf.toStdString()) ? kExitOk : kExitBadInput;
+}
+
+}  // namespace
+
+const Command kReportCommand = {
+    "report", "отчёт о конфигурации для печати (PDF, A4)",
+    "Использование: kestrin-cfg report ФАЙЛ -o ОТЧЕТ.pdf [--key КЛЮЧ] [--date ДАТА]\n\n"
+    "Строит печатный отчёт о конфигурации (все параметры, 250 ключей, строка\n"
+    "подписи) и записывает его в PDF формата A4.\n"
+    "  -o ФАЙЛ      записать PDF в файл (замена атомарная) вместо стандартного вывода\n"
+    "  --key КЛЮЧ   ключ для зашифрованного контейнера (*.cry); \"-\" - прочитать\n"
+    "               ключ из стандартного ввода\n"
+    "  --date ДАТА  дата печати в отчёте (по умолчанию сегодняшняя, в кратком\n"
+    "               формате системы)\n",
+    RunReport};
+
+}  // namespace kestrin::cli
