@@ -2,15 +2,44 @@
 
 #include <ostream>
 
+#include "files/container.h"
+#include "files/file_bytes.h"
+#include "model/codec.h"
+#include "model/text_buffer.h"
+
 namespace kestrin::cli {
 
 int LoadContainerText(Context& ctx, const std::string& path, const std::string& key, std::string& text) {
-  // Containers are not supported yet.
-  (void)path;
-  (void)key;
   text.clear();
-  ctx.err << "kestrin-cfg: контейнеры пока не поддерживаются\n";
-  return kExitBadInput;
+  std::string bytes;
+  ReadStatus st = ReadFileBytes(path, bytes, kContainerMaxBytes, true);
+  // A missing file or a folder gets the plain opening error: clearer than
+  // the header error the window shows for any unreadable file.
+  if (st == ReadStatus::NotFound || st == ReadStatus::NotAFile) {
+    PrintPair(ctx, "Ошибка открытия файла", "Проверьте наличие файла");
+    return kExitBadInput;
+  }
+  bool lossless = true;
+  const std::string prepared = PrepareContainerKey(Utf8ToCp1251(key, &lossless));
+  std::string plain;
+  switch (DecipherContainer(bytes, prepared, plain)) {
+    case kContainerOk: {
+      TextBuffer buffer;
+      buffer.SetBytes(plain);
+      text = buffer.Text();
+      return kExitOk;
+    }
+    case kContainerBadHeader:
+      PrintPair(ctx, ContainerHeaderErrorText(), ContainerCheckSourceText());
+      return kExitBadInput;
+    case kContainerBadSize:
+      PrintPair(ctx, ContainerSizeErrorText(), ContainerCheckSourceText());
+      return kExitBadInput;
+    default:
+      ctx.err << ContainerWrongKeyText() << "\n";
+      if (!lossless) ctx.err << "(в ключе есть знаки, которых нет в кодировке Windows-1251)\n";
+      return kExitWrongKey;
+  }
 }
 
 }  // namespace kestrin::cli

@@ -8,6 +8,7 @@
 
 #include "model/codec.h"
 #include "support/test_cipher.h"
+#include "support/test_text.h"
 
 namespace kestrin {
 namespace {
@@ -207,17 +208,17 @@ const FixtureCase kFixtureCases[] = {
 TEST(ContainerFixtures, EveryFixtureOpensWithItsKeyOnly) {
   for (const FixtureCase& c : kFixtureCases) {
     SCOPED_TRACE(std::string(c.file) + " / " + c.keyUtf8);
-    std::string bytes = test::FixtureBytes(std::string("container/") + c.file + ".cry");
+    std::string bytes = test::ReadAll(test::Fixture(std::string("container/") + c.file + ".cry"));
     ASSERT_FALSE(bytes.empty());
     std::string text = "stale";
     EXPECT_EQ(DecipherContainer(bytes, PrepareContainerKey(W(c.keyUtf8)), text), c.code);
-    std::string expected = c.textFile ? test::FixtureBytes(std::string("container/") + c.textFile + ".txt") : "";
+    std::string expected = c.textFile ? test::ReadAll(test::Fixture(std::string("container/") + c.textFile + ".txt")) : "";
     EXPECT_EQ(text, expected);
 
     // Through the file: the buffer holds the lines, or one empty line on failure.
     TextBuffer buffer;
     buffer.AddLine("old");
-    std::string path = std::string(KESTRIN_FIXTURES) + "/container/" + c.file + ".cry";
+    std::string path = test::Fixture(std::string("container/") + c.file + ".cry");
     EXPECT_EQ(LoadCryptoFile(path, PrepareContainerKey(W(c.keyUtf8)), buffer), c.code);
     TextBuffer want;
     if (c.code == 0) {
@@ -244,15 +245,15 @@ TEST(ContainerFixtures, HeaderFieldsOfFixtures) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);
-    ContainerHeader h = TestContainerHeader(std::string(KESTRIN_FIXTURES) + "/container/" + c.file + ".cry");
+    ContainerHeader h = TestContainerHeader(test::Fixture(std::string("container/") + c.file + ".cry"));
     EXPECT_TRUE(h.matches);
     EXPECT_TRUE(h.complete);
     EXPECT_EQ(h.alias, W(c.aliasUtf8));
     EXPECT_EQ(h.identifier, c.id);
   }
-  EXPECT_FALSE(TestContainerHeader(std::string(KESTRIN_FIXTURES) + "/container/a_short_3line.txt").matches);
-  EXPECT_FALSE(TestContainerHeader(std::string(KESTRIN_FIXTURES) + "/container/missing.cry").matches);
-  EXPECT_FALSE(TestContainerHeader(std::string(KESTRIN_FIXTURES) + "/container").matches);
+  EXPECT_FALSE(TestContainerHeader(test::Fixture("container/a_short_3line.txt")).matches);
+  EXPECT_FALSE(TestContainerHeader(test::Fixture("container/missing.cry")).matches);
+  EXPECT_FALSE(TestContainerHeader(test::Fixture("container")).matches);
 }
 
 TEST(ContainerBuilt, TextOffsets) {

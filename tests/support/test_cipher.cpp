@@ -1,8 +1,6 @@
 #include "support/test_cipher.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 namespace kestrin::test {
 
@@ -74,11 +72,6 @@ std::string BuildContainer(const ContainerSpec& spec, std::string_view preparedK
   RoundKeys keys = MakeRoundKeys(preparedKey);
   for (size_t i = 0; i < size; i += 8) EncipherBlock(p + i, keys);
   return head + body;
-}
-
-std::string FixtureBytes(const std::string& relativePath) {
-  std::ifstream in(std::string(KESTRIN_FIXTURES) + "/" + relativePath, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 }  // namespace kestrin::test

@@ -32,7 +32,4 @@ struct ContainerSpec {
 std::string BuildContainer(const ContainerSpec& spec, std::string_view preparedKey,
                            std::string* finalText = nullptr);
 
-// Reads a fixture file as bytes (empty when missing).
-std::string FixtureBytes(const std::string& relativePath);
-
 }  // namespace kestrin::test

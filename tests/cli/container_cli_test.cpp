@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "cli/cli.h"
+#include "files/container.h"
+#include "model/text_buffer.h"
+#include "support/test_cipher.h"
+#include "support/test_text.h"
+
+namespace kestrin {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int code;
+  std::string out;
+  std::string err;
+};
+
+Outcome Cfg(std::vector<std::string> args, const std::string& input = "") {
+  std::ostringstream out, err;
+  std::istringstream in(input);
+  int code = cli::Run(args, out, err, in);
+  return {code, out.str(), err.str()};
+}
+
+std::string Cry(const std::string& name) { return test::Fixture("container/" + name + ".cry"); }
+
+// The text as the buffer hands it on: every line followed by CR LF.
+std::string AsBuffered(const std::string& bytes) {
+  TextBuffer b;
+  b.SetBytes(bytes);
+  return b.Text();
+}
+
+class ScratchDir {
+ public:
+  ScratchDir() {
+    std::random_device rd;
+    path_ = fs::temp_directory_path() / ("kestrin-cry-cli-" + std::to_string(rd()));
+    fs::create_directories(path_);
+  }
+  ~ScratchDir() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+  }
+  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+  std::string Write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(path_ / name, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return (path_ / name).string();
+  }
+
+ private:
+  fs::path path_;
+};
+
+const std::string kHeaderError =
+    "Ошибка контрольной сигнатуры файла конфигурации - файл не относится к устройству" + std::string(41, ' ') +
+    "\"ППКОП КЕСТРИН 18кГц 8\"\nПроверьте источник файла\n";
+const std::string kSizeError = "Ошибка размера файла конфигурации - файл не верный \nПроверьте источник файла\n";
+const std::string kOpenError = "Ошибка открытия файла\nПроверьте наличие файла\n";
+
+TEST(CliDecrypt, FixturesWithTheirKeys) {
+  struct {
+    const char* name;
+    const char* key;
+  } cases[] = {{"a_short_3line", "Ключ-1"},
+               {"b_offset5_filler", "  пароль 42  "},
+               {"b2_offset255", "Ключ-1"},
+               {"c_lowercase_header_cr", "Длинный ключ на сорок знаков: 0123456789"},
+               {"c2_lf_only", "7"},
+               {"h_full_config", "Склад №3/Охрана-2024:Ключ_ДОСТУП"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto r = Cfg({"decrypt", Cry(c.name), "--key", c.key});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, AsBuffered(test::ReadAll(test::Fixture(std::string("container/") + c.name + ".txt"))));
+  }
+  // The text without a final line break gains one, as the buffer holds it.
+  auto r = Cfg({"decrypt", Cry("b_offset5_filler"), "--key", "пароль 42"});
+  EXPECT_EQ(r.out.substr(r.out.size() - 17), "rm1-4.90       \r\n");
+}
+
+TEST(CliDecrypt, KeyFromStandardInputAndOutputFile) {
+  ScratchDir dir;
+  auto r = Cfg({"decrypt", Cry("a_short_3line"), "--key", "-", "-o", dir / "out.ini"}, "Ключ-1\r\nignored\n");
+  EXPECT_EQ(r.code, 0);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(test::ReadAll(dir / "out.ini"), test::ReadAll(test::Fixture("container/a_short_3line.txt")));
+}
+
+TEST(CliDecrypt, WrongOrBlankKeyWritesNothing) {
+  ScratchDir dir;
+  for (std::string key : {"Ключ-2", "", "   "}) {
+    SCOPED_TRACE(key);
+    auto r = Cfg({"decrypt", Cry("a_short_3line"), "--key", key, "-o", dir / "out.ini"});
+    EXPECT_EQ(r.code, 3);
+    EXPECT_EQ(r.err, "(текущий ключ не верный)\n");
+    EXPECT_EQ(r.out, "");
+    EXPECT_FALSE(fs::exists(dir / "out.ini"));
+  }
+  auto r = Cfg({"decrypt", Cry("a_short_3line"), "--key", "ключ-1"});  // letter case counts
+  EXPECT_EQ(r.code, 3);
+}
+
+TEST(CliDecrypt, BadFilesAndArguments) {
+  ScratchDir dir;
+  auto r = Cfg({"decrypt", test::Fixture("container/a_short_3line.txt"), "--key", "x"});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_EQ(r.err, kHeaderError);
+  EXPECT_EQ(r.out, "");
+
+  std::string grown = test::ReadAll(Cry("a_short_3line")) + "Z";
+  r = Cfg({"decrypt", dir.Write("grown.cry", grown), "--key", "Ключ-1", "-o", dir / "out.ini"});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_EQ(r.err, kSizeError);
+  EXPECT_FALSE(fs::exists(dir / "out.ini"));
+
+  std::string cut = test::ReadAll(Cry("a_short_3line")).substr(0, 30);
+  r = Cfg({"decrypt", dir.Write("cut.cry", cut), "--key", "Ключ-1"});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_EQ(r.err, kSizeError);
+
+  r = Cfg({"decrypt", dir / "missing.cry", "--key", "Ключ-1"});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_EQ(r.err, kOpenError);
+  r = Cfg({"decrypt", dir / "", "--key", "Ключ-1"});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_EQ(r.err, kOpenError);
+
+  EXPECT_EQ(Cfg({"decrypt", Cry("a_short_3line")}).code, 2);  // no key
+  EXPECT_EQ(Cfg({"decrypt", "--key", "x"}).code, 2);           // no file
+  EXPECT_EQ(Cfg({"decrypt", Cry("a_short_3line"), Cry("c2_lf_only"), "--key", "7"}).code, 2);
+  r = Cfg({"decrypt", "--help"});
+  EXPECT_EQ(r.code, 0);
+  EXPECT_NE(r.out.find("kestrin-cfg decrypt ФАЙЛ --key КЛЮЧ"), std::string::npos);
+}
+
+TEST(CliNormalize, ContainerGivesTheSameTextAsItsPlainFile) {
+  ScratchDir dir;
+  auto plain = Cfg({"normalize", test::Fixture("container/h_full_config.txt")});
+  ASSERT_EQ(plain.code, 0);
+  // Extension in any letter case routes to the container reader.
+  std::string upper = dir.Write("CONFIG.CRY", test::ReadAll(Cry("h_full_config")));
+  auto r = Cfg({"normalize", upper, "--key", "Склад №3/Охрана-2024:Ключ_ДОСТУП"});
+  EXPECT_EQ(r.code, 0);
+  EXPECT_EQ(r.out, plain.out);
+
+  r = Cfg({"normalize", upper, "--key", "Склад №3/Охрана-2024:Ключ_ДОСТУп"});
+  EXPECT_EQ(r.code, 3);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "(текущий ключ не верный)\n");
+}
+
+TEST(CliInfo, AliasAndIdentifierPerFile) {
+  auto r = Cfg({"info", Cry("a_short_3line"), Cry("c_lowercase_header_cr"), Cry("h_full_config")});
+  EXPECT_EQ(r.code, 0);
+  EXPECT_EQ(r.out, Cry("a_short_3line") + "\tСклад-3\t0004-A3B1-C2D5\n" + Cry("c_lowercase_header_cr") +
+                       "\t\t0000-0000-0000\n" + Cry("h_full_config") + "\tОбъект 101\t3F2A-0C91-B7E4\n");
+
+  ScratchDir dir;
+  const std::string txt = test::Fixture("container/a_short_3line.txt");
+  r = Cfg({"info", Cry("c2_lf_only"), txt});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_EQ(r.out, Cry("c2_lf_only") + "\tGate#2\t1234-5678-90AB\n" + txt +
+                       "\tне является контейнером ППКОП Кестрин 18кГц 8\n");
+
+  // A header whose plain fields are cut short is no usable container.
+  std::string shortFile = dir.Write("short.cry", test::ReadAll(Cry("c2_lf_only")).substr(0, 30));
+  r = Cfg({"info", shortFile});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_EQ(r.out.rfind(shortFile + "\t", 0), 0u);
+  EXPECT_EQ(r.out.find("не является"), std::string::npos);
+
+  // An unreadable file outranks a plain one; every file still gets its line.
+  r = Cfg({"info", txt, dir / "missing.cry", Cry("c2_lf_only")});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 3);
+  EXPECT_NE(r.out.find(dir / "missing.cry" + "\tошибка открытия файла\n"), std::string::npos);
+
+  EXPECT_EQ(Cfg({"info"}).code, 2);
+  EXPECT_EQ(Cfg({"info", "--help"}).code, 0);
+}
+
+TEST(CliInfo, BuiltContainerWithOddFields) {
+  ScratchDir dir;
+  test::ContainerSpec spec;
+  spec.header = test::W("   ппкоп кестрин 18кгц 8 ");
+  spec.lineBreak = "\r\r\n\n";
+  spec.alias = test::W("  Пост №1  ");
+  spec.alias.resize(10);
+  spec.identifier = "12ab G-3456";
+  spec.identifier.resize(12, 'z');
+  spec.text = "fe\r\n";
+  auto r = Cfg({"info", dir.Write("odd.cry", test::BuildContainer(spec, PrepareContainerKey("k")))});
+  EXPECT_EQ(r.code, 0);
+  EXPECT_EQ(r.out, dir / "odd.cry" + "\t  Пост №1\t12ab-???3-456?\n");
+}
+
+}  // namespace
+}  // namespace kestrin
