@@ -1,9 +1,9 @@
 #pragma once
 // Where the program settings are stored, and LoadSettings / SaveSettings.
 //
-// Windows: the registry key HKEY_LOCAL_MACHINE\Software\Kamtor\Velmar; when it
-// cannot be written, the current user's hive (HKEY_CURRENT_USER\Software\
-// Kamtor\Velmar) is used instead and the user is told once per run.
+// Windows: the registry key Software\Kamtor\Velmar of HKEY_LOCAL_MACHINE;
+// when it cannot be written, the same key of HKEY_CURRENT_USER is used instead
+// and the user is told once per run.
 // Linux: the user's INI file of organisation "Kamtor", application "Velmar".
 // Tests give an explicit INI file.
 #include <QString>
