@@ -42,6 +42,21 @@ constexpr ByteTables MakeByteTables() {
 
 constexpr ByteTables kTables = MakeByteTables();
 
+// CRC-16/MODBUS one byte at a time: the eight shift steps per byte, precomputed.
+constexpr std::array<uint16_t, 256> MakeCrcTable() {
+  std::array<uint16_t, 256> table{};
+  for (unsigned b = 0; b < 256; ++b) {
+    uint16_t c = static_cast<uint16_t>(b);
+    for (int bit = 0; bit < 8; ++bit) {
+      c = (c & 1u) ? static_cast<uint16_t>((c >> 1) ^ 0xA001u) : static_cast<uint16_t>(c >> 1);
+    }
+    table[b] = c;
+  }
+  return table;
+}
+
+constexpr std::array<uint16_t, 256> kCrcTable = MakeCrcTable();
+
 uint32_t LoadLe32(const uint8_t* p) {
   return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
          (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
@@ -107,9 +122,21 @@ void CipherRound(uint32_t& n1, uint32_t& n2, uint32_t k) {
 void DecipherBlock(uint8_t* block, const RoundKeys& keys) {
   uint32_t n1 = LoadLe32(block);
   uint32_t n2 = LoadLe32(block + 4);
-  for (size_t i = 0; i < 8; ++i) CipherRound(n1, n2, keys[i]);
+  // Rounds in pairs without moving the halves: two CipherRound calls with
+  // keys a, b leave N1 in n1 and N2 in n2, as this pair does.
+  auto pair = [&](uint32_t a, uint32_t b) {
+    n2 ^= RoundFunction(n1, a);
+    n1 ^= RoundFunction(n2, b);
+  };
+  pair(keys[0], keys[1]);
+  pair(keys[2], keys[3]);
+  pair(keys[4], keys[5]);
+  pair(keys[6], keys[7]);
   for (int pass = 0; pass < 3; ++pass) {
-    for (size_t i = 8; i-- > 0;) CipherRound(n1, n2, keys[i]);
+    pair(keys[7], keys[6]);
+    pair(keys[5], keys[4]);
+    pair(keys[3], keys[2]);
+    pair(keys[1], keys[0]);
   }
   // The last round's exchange is undone by storing the halves crosswise.
   StoreLe32(block, n2);
@@ -129,10 +156,7 @@ uint16_t Crc16Modbus(std::string_view data, size_t first, size_t end) {
   uint16_t c = 0xFFFF;
   if (end > data.size()) end = data.size();
   for (size_t i = first; i < end; ++i) {
-    c ^= static_cast<uint8_t>(data[i]);
-    for (int bit = 0; bit < 8; ++bit) {
-      c = (c & 1u) ? static_cast<uint16_t>((c >> 1) ^ 0xA001u) : static_cast<uint16_t>(c >> 1);
-    }
+    c = static_cast<uint16_t>((c >> 8) ^ kCrcTable[(c ^ static_cast<uint8_t>(data[i])) & 0xFFu]);
   }
   return c;
 }
