@@ -8,6 +8,8 @@ const std::vector<Command>& Commands() {
       kNormalizeCommand,
       kDecryptCommand,
       kInfoCommand,
+      kCheckCommand,
+      kListCommand,
 #ifdef KESTRIN_HAVE_QT
       kReportCommand,
 #endif

@@ -8,6 +8,8 @@ extern const Command kDefaultsCommand;
 extern const Command kNormalizeCommand;
 extern const Command kDecryptCommand;
 extern const Command kInfoCommand;
+extern const Command kCheckCommand;
+extern const Command kListCommand;
 #ifdef KESTRIN_HAVE_QT
 extern const Command kReportCommand;
 #endif
