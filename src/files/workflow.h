@@ -8,6 +8,7 @@
 #include "model/command.h"
 #include "model/device.h"
 #include "model/lexer.h"
+#include "model/row_colours.h"
 #include "model/text_buffer.h"
 
 namespace kestrin {
@@ -15,12 +16,8 @@ namespace kestrin {
 // Status line kinds: defaults, a saved file, a panel's container from the list.
 enum StatusKind { kStatusDefault = 0, kStatusSaved = 1, kStatusDevice = 2 };
 
-struct Rgb {
-  int r = 0, g = 0, b = 0;
-  bool operator==(const Rgb&) const = default;
-};
-inline constexpr Rgb kStatusGreen{0, 128, 0};
-inline constexpr Rgb kStatusRed{255, 0, 0};
+inline constexpr Rgb kStatusGreen = MakeRgb(0, 128, 0);
+inline constexpr Rgb kStatusRed = MakeRgb(255, 0, 0);
 
 // What the status line shows. Texts are Windows-1251 bytes.
 struct StatusLine {

@@ -1,0 +1,60 @@
+#include "editor/tform2_list.h"
+
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "editor/tform2.h"
+#include "files/app_state.h"
+#include "files/workflow.h"
+
+namespace kestrin {
+
+ListModePanel::ListModePanel(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("P_ListMode"));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+}
+
+void ListModePanel::Open(const QString& /*folder*/) {}
+
+void ListModePanel::FocusList() {
+  if (list_) list_->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm2::CreateListMode() {
+  listPanel_ = new ListModePanel(central_);
+  listPanel_->hide();
+  connect(listPanel_, &ListModePanel::openRequested, this, &TForm2::ListOpenRequested);
+  connect(listPanel_, &ListModePanel::cancelled, this, [this] {
+    listPanel_->hide();
+    ButtonVisible(true);
+  });
+  connect(listPanel_, &ListModePanel::manualRequested, this, [this] {
+    listPanel_->hide();
+    ButtonVisible(true);
+    OpenFileDirectly();
+  });
+}
+
+void TForm2::ButtonVisible(bool editor) {
+  listMode_ = !editor;
+  for (QWidget* w : {static_cast<QWidget*>(B_Open), static_cast<QWidget*>(B_Print),
+                     static_cast<QWidget*>(B_Save), static_cast<QWidget*>(B_Default),
+                     static_cast<QWidget*>(B_Config), static_cast<QWidget*>(PagesParam)}) {
+    w->setVisible(editor);
+  }
+  // A read-only configuration keeps the write-to-panel command withdrawn.
+  B_SaveToDevice->setVisible(editor && B_SaveToDevice->isEnabled());
+}
+
+void TForm2::ListOpenRequested(const QString& path, bool container) {
+  // Containers try the last key applied in the key dialog first.
+  std::string key = container ? App().lastAppliedKey : std::string();
+  if (!OpenFile(path, container ? kStatusDevice : kStatusSaved, key)) return;
+  listPanel_->hide();
+  ButtonVisible(true);
+}
+
+}  // namespace kestrin
