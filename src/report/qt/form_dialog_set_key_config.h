@@ -2,6 +2,7 @@
 // The key dialog: asks for the key of an enciphered configuration file.
 // Its edit text stays from one showing to the next.
 #include <QDialog>
+#include <QPointer>
 #include <QString>
 
 class QLabel;
@@ -47,8 +48,7 @@ class TFormDialogSetKeyConfig : public QDialog {
   QLineEdit* edit_ = nullptr;
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;
-  QWidget* centreOn_ = nullptr;
-  bool errorKeyWanted_ = false;
+  QPointer<QWidget> centreOn_;
 };
 
 TFormDialogSetKeyConfig& FormDialogSetKeyConfig();

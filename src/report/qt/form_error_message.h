@@ -2,6 +2,7 @@
 // The error dialog: a yellow window with what is wrong and what to do, and
 // buttons to fix, to continue or to reset a value to its default.
 #include <QDialog>
+#include <QPointer>
 #include <QString>
 
 class QLabel;
@@ -47,7 +48,7 @@ class TFormErrorMessage : public QDialog {
   QPushButton* continue_ = nullptr;
   QPushButton* default_ = nullptr;
   QPushButton* cancel_ = nullptr;
-  QWidget* centreOn_ = nullptr;
+  QPointer<QWidget> centreOn_;
 };
 
 // The program-wide instance, created on first use (or by CreateDialogs).

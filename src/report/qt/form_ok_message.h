@@ -2,6 +2,7 @@
 // The confirmation dialog: a green window that reports success or asks a
 // yes/no question.
 #include <QDialog>
+#include <QPointer>
 #include <QString>
 
 class QLabel;
@@ -39,7 +40,7 @@ class TFormOkMessage : public QDialog {
   QLabel* secondLine_ = nullptr;
   QPushButton* continue_ = nullptr;
   QPushButton* cancel_ = nullptr;
-  QWidget* centreOn_ = nullptr;
+  QPointer<QWidget> centreOn_;
 };
 
 TFormOkMessage& FormOkMessage();

@@ -1,0 +1,105 @@
+#include "editor/hints.h"
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QProxyStyle>
+#include <QToolTip>
+#include <QWidget>
+
+#include "model/hint_catalogue.h"
+
+namespace kestrin {
+
+namespace {
+
+constexpr int kWakeUpDelayMs = 1000;
+// Long enough to count as "until the mouse leaves".
+constexpr int kDisplayTimeMs = 24 * 60 * 60 * 1000;
+
+bool g_hidden = false;
+HintHook g_hook;
+
+class HintStyle : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == SH_ToolTip_WakeUpDelay) return kWakeUpDelayMs;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+
+class HintFilter : public QObject {
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::ToolTip) return false;
+    if (g_hidden) {
+      QToolTip::hideText();
+      return true;
+    }
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget) return false;
+    auto* help = static_cast<QHelpEvent*>(event);
+    QString text = widget->toolTip();
+    QRect area = widget->rect();
+    if (g_hook && !g_hook(widget, help->pos(), text, area)) {
+      QToolTip::hideText();
+      return true;
+    }
+    if (text.isEmpty()) {
+      // Let the event travel up to a parent that has a tooltip.
+      return false;
+    }
+    QToolTip::showText(help->globalPos(), text, widget, area, kDisplayTimeMs);
+    return true;
+  }
+};
+
+HintFilter* g_filter = nullptr;
+
+void InstallFilter() {
+  if (g_filter || !qApp) return;
+  g_filter = new HintFilter;
+  g_filter->setParent(qApp);
+  qApp->installEventFilter(g_filter);
+}
+
+}  // namespace
+
+QString HintText(int number) {
+  const char* text = FindHintUtf8(number);
+  if (!text) return QString();
+  QString out = QString::fromUtf8(text);
+  out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return out;
+}
+
+void AssignHint(QWidget* control, int number) {
+  if (!control) return;
+  const QString text = HintText(number);
+  if (text.isEmpty()) return;
+  control->setProperty("showHint", true);
+  control->setProperty("helpContext", number);
+  control->setToolTip(text);
+  InstallFilter();
+}
+
+void InstallHintTiming() {
+  InstallFilter();
+  if (!qApp) return;
+  if (!dynamic_cast<HintStyle*>(QApplication::style())) QApplication::setStyle(new HintStyle);
+}
+
+void SetHintHook(HintHook hook) {
+  g_hook = std::move(hook);
+  InstallFilter();
+}
+
+void HideHint(bool hide) {
+  g_hidden = hide;
+  InstallFilter();
+  if (hide) QToolTip::hideText();
+}
+
+bool HintsHidden() { return g_hidden; }
+
+}  // namespace kestrin

@@ -1,0 +1,77 @@
+#include "files/qt/crypto_load.h"
+
+#include <string_view>
+
+#include "editor/qt_text.h"
+#include "files/app_state.h"
+#include "files/container.h"
+#include "model/text_buffer.h"
+#include "report/qt/form_dialog_set_key_config.h"
+#include "report/qt/form_error_message.h"
+
+namespace kestrin {
+
+namespace {
+
+// Blanks around a key do not count (the same rule as the key preparation).
+bool BlankKey(std::string_view key) { return key.find_first_not_of(' ') == std::string_view::npos; }
+
+void ShowContainerError(TFormErrorMessage& errorDialog, const std::string& messageUtf8) {
+  errorDialog.SetMessages(QString::fromStdString(messageUtf8),
+                          QString::fromStdString(ContainerCheckSourceText()), true, false);
+  errorDialog.exec();
+}
+
+}  // namespace
+
+bool CryptoLoadFromFile(const QString& path, std::string& key, TextBuffer& buffer,
+                        TFormDialogSetKeyConfig& keyDialog, TFormErrorMessage& errorDialog) {
+  keyDialog.SetOpeningLayout();
+  keyDialog.SetErrorKeyVisible(true);
+  bool asking = true;
+  bool accepted = true;
+  while (asking) {
+    if (BlankKey(key)) accepted = false;
+    while (asking && !accepted) {
+      if (keyDialog.KeyText().isEmpty()) keyDialog.SetErrorKeyVisible(false);
+      if (keyDialog.exec() == TFormDialogSetKeyConfig::kResultApply) {
+        key = FromQ(keyDialog.KeyText());
+        App().lastAppliedKey = key;
+        accepted = !BlankKey(key);
+      } else {
+        accepted = false;
+        asking = false;
+      }
+    }
+    if (!accepted) break;
+
+    const int code = LoadCryptoFile(path.toStdString(), PrepareContainerKey(key), buffer);
+    switch (code) {
+      case kContainerOk:
+        asking = false;
+        break;
+      case kContainerBadHeader:
+        ShowContainerError(errorDialog, ContainerHeaderErrorText());
+        accepted = asking = false;
+        break;
+      case kContainerBadSize:
+        ShowContainerError(errorDialog, ContainerSizeErrorText());
+        accepted = asking = false;
+        break;
+      case kContainerBadCheck:
+        keyDialog.SetErrorKeyVisible(true);
+        accepted = false;
+        break;
+      default:  // a key too short: ask again
+        accepted = false;
+        break;
+    }
+  }
+  return accepted;
+}
+
+bool CryptoLoadFromFile(const QString& path, std::string& key) {
+  return CryptoLoadFromFile(path, key, App().text, FormDialogSetKeyConfig(), FormErrorMessage());
+}
+
+}  // namespace kestrin

@@ -1,0 +1,74 @@
+#include "report/qt/dialog_common.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include "editor/button_face.h"
+
+namespace kestrin::dialogs {
+
+QLabel* MakeText(QWidget* parent, const char* name, const QString& text, const TextLook& look,
+                 const QRect& rect, Qt::Alignment align) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setTextFormat(Qt::PlainText);
+  QFont font(look.family);
+  font.setPixelSize(look.pixelSize);
+  font.setBold(look.bold);
+  font.setItalic(look.italic);
+  font.setUnderline(look.underline);
+  label->setFont(font);
+  QPalette pal = label->palette();
+  pal.setColor(QPalette::WindowText, look.colour);
+  label->setPalette(pal);
+  label->setAlignment(align);
+  if (rect.isValid()) {
+    label->setGeometry(rect);
+    label->setWordWrap(true);
+  } else {
+    label->adjustSize();
+  }
+  return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int tag,
+                        const QRect& rect) {
+  auto* button = new QPushButton(parent);
+  button->setObjectName(QString::fromLatin1(name));
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(16);
+  font.setBold(true);
+  button->setFont(font);
+  button->setGeometry(rect);
+  SetButtonTag(button, tag);
+  AttachButtonFace(button, DialogButtonImages(), caption, GlyphLayout::Left);
+  return button;
+}
+
+void SetBackground(QWidget* window, const QColor& colour) {
+  QPalette pal = window->palette();
+  pal.setColor(QPalette::Window, colour);
+  window->setPalette(pal);
+  window->setAutoFillBackground(true);
+}
+
+void Centre(QDialog* dialog, QWidget* owner) {
+  if (!owner) {
+    QWidget* active = QApplication::activeWindow();
+    if (active && active != dialog && active->isVisible()) owner = active->window();
+  }
+  QRect area;
+  if (owner && owner->isVisible()) {
+    area = owner->frameGeometry();
+  } else if (QScreen* screen = dialog->screen() ? dialog->screen() : QApplication::primaryScreen()) {
+    area = screen->availableGeometry();
+  }
+  if (!area.isValid()) return;
+  const QSize size = dialog->frameGeometry().size();
+  dialog->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+}  // namespace kestrin::dialogs

@@ -1,0 +1,38 @@
+#pragma once
+// Building blocks shared by the three message dialogs.
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+class QDialog;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace kestrin::dialogs {
+
+struct TextLook {
+  int pixelSize;
+  bool bold;
+  bool italic;
+  bool underline;
+  QColor colour;
+  QString family = QStringLiteral("Arial");
+};
+
+// A label; with a non-empty rect it has that fixed size and wraps its text,
+// otherwise it sizes itself to the text.
+QLabel* MakeText(QWidget* parent, const char* name, const QString& text, const TextLook& look,
+                 const QRect& rect = QRect(), Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop);
+
+// A command button that draws its own face from the dialog image list.
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int tag,
+                        const QRect& rect);
+
+void SetBackground(QWidget* window, const QColor& colour);
+
+// Moves the dialog to the centre of owner (or of the active window, or of
+// the screen).
+void Centre(QDialog* dialog, QWidget* owner);
+
+}  // namespace kestrin::dialogs

@@ -1,0 +1,104 @@
+#include "report/qt/form_dialog_set_key_config.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "editor/focus_colours.h"
+#include "editor/hints.h"
+#include "editor/input_filter_qt.h"
+#include "report/qt/dialog_common.h"
+
+namespace kestrin {
+
+using dialogs::MakeButton;
+using dialogs::MakeText;
+using dialogs::TextLook;
+
+namespace {
+constexpr int kWidth = 780;
+constexpr int kDesignHeight = 192;
+constexpr int kOpeningHeight = 179;
+}  // namespace
+
+TFormDialogSetKeyConfig::TFormDialogSetKeyConfig(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("FormDialogSetKeyConfig"));
+  setWindowTitle(QStringLiteral("Ключ шифрования"));
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(kWidth, kDesignHeight);
+  setModal(true);
+
+  const TextLook look{19, true, true, false, QColor(128, 0, 0)};
+  recommendation_ = MakeText(this, "StaticTextRecomendation",
+                             QStringLiteral("Задайте ключ шифрования файла конфигурации"), look,
+                             QRect(9, 8, 745, 28), Qt::AlignHCenter | Qt::AlignTop);
+  errorKey_ = MakeText(this, "StaticTextErrorKey", QStringLiteral("(текущий ключ не верный)"),
+                       look, QRect(16, 34, 745, 25), Qt::AlignHCenter | Qt::AlignTop);
+  errorKey_->hide();
+  newKey_ = MakeText(this, "StaticTextNew", QStringLiteral("Новый/текущий ключ:"), look,
+                     QRect(8, 34, 234, 25));
+
+  edit_ = new QLineEdit(this);
+  edit_->setObjectName(QStringLiteral("EditKEYConfig"));
+  edit_->setGeometry(8, 61, 761, 28);
+  QFont mono(QStringLiteral("Courier New"));
+  mono.setPixelSize(19);
+  mono.setBold(true);
+  edit_->setFont(mono);
+  QPalette pal = edit_->palette();
+  pal.setColor(QPalette::Text, Qt::black);
+  edit_->setPalette(pal);
+  edit_->setMaxLength(kKeyMaxLength);
+  InstallKeyFilter(edit_, InputFilter::TextSpace);
+  edit_->installEventFilter(this);
+
+  ok_ = MakeButton(this, "BtnOK", QStringLiteral("Применить"), 2, QRect(115, 109, 200, 32));
+  ok_->setToolTip(QStringLiteral("Применить сделанные настройки"));
+  ok_->setDefault(true);
+  cancel_ = MakeButton(this, "BtnCancel", QStringLiteral("Отказаться"), 1,
+                       QRect(435, 109, 200, 32));
+  cancel_->setToolTip(QStringLiteral("Отменить изменения настроек"));
+
+  connect(ok_, &QPushButton::clicked, this, [this] { done(kResultApply); });
+  connect(cancel_, &QPushButton::clicked, this, [this] { done(kResultCancel); });
+
+  AssignHint(this, 1);
+}
+
+void TFormDialogSetKeyConfig::SetOpeningLayout() {
+  newKey_->hide();
+  setFixedSize(kWidth, kOpeningHeight);
+  ok_->move(ok_->x(), 96);
+  cancel_->move(cancel_->x(), 96);
+}
+
+void TFormDialogSetKeyConfig::SetErrorKeyVisible(bool visible) { errorKey_->setVisible(visible); }
+
+bool TFormDialogSetKeyConfig::ErrorKeyVisible() const { return !errorKey_->isHidden(); }
+
+QString TFormDialogSetKeyConfig::KeyText() const { return edit_->text(); }
+
+void TFormDialogSetKeyConfig::SetKeyText(const QString& text) { edit_->setText(text); }
+
+void TFormDialogSetKeyConfig::showEvent(QShowEvent* event) {
+  dialogs::Centre(this, centreOn_ ? centreOn_.data() : parentWidget());
+  QDialog::showEvent(event);
+  edit_->setFocus(Qt::OtherFocusReason);
+}
+
+void TFormDialogSetKeyConfig::closeEvent(QCloseEvent* event) { QDialog::closeEvent(event); }
+
+bool TFormDialogSetKeyConfig::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == edit_) {
+    if (event->type() == QEvent::FocusIn) SetFocusColour(edit_, FocusState::Focused);
+    if (event->type() == QEvent::FocusOut) SetFocusColour(edit_, FocusState::Normal);
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TFormDialogSetKeyConfig::reject() { done(kResultCancel); }
+
+}  // namespace kestrin

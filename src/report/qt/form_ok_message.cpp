@@ -1,0 +1,73 @@
+#include "report/qt/form_ok_message.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "report/qt/dialog_common.h"
+
+namespace kestrin {
+
+using dialogs::MakeButton;
+using dialogs::MakeText;
+using dialogs::TextLook;
+
+TFormOkMessage::TFormOkMessage(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("FormOkMessage"));
+  setWindowTitle(QString());
+  setWindowFlags(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(617, 282);
+  setModal(true);
+  dialogs::SetBackground(this, QColor(0, 255, 0));
+
+  const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
+  message_ = MakeText(this, "StaticTextMessage", QString(),
+                      TextLook{27, true, true, false, Qt::black}, QRect(8, 40, 601, 73), centred);
+  secondLine_ = MakeText(this, "StaticTextRecomendation", QString(),
+                         TextLook{24, true, true, false, QColor(128, 0, 0)},
+                         QRect(8, 128, 601, 73), centred);
+
+  continue_ = MakeButton(this, "BitBtnContinue", QStringLiteral("Продолжить"), 2,
+                         QRect(184, 224, 200, 49));
+  cancel_ = MakeButton(this, "BitBtnCancel", QStringLiteral("Отказаться"), 1,
+                       QRect(48, 224, 200, 49));
+  cancel_->setDefault(true);
+
+  connect(continue_, &QPushButton::clicked, this, [this] { done(kResultContinue); });
+  connect(cancel_, &QPushButton::clicked, this, [this] { done(kResultCancel); });
+
+  SetMessages(QString(), QString(), false);
+}
+
+void TFormOkMessage::SetMessages(const QString& message, const QString& secondLine, bool ask) {
+  message_->setText(message);
+  secondLine_->setText(secondLine);
+  cancel_->setVisible(ask);
+  continue_->move(ask ? 328 : 184, 224);
+}
+
+QString TFormOkMessage::Message() const { return message_->text(); }
+QString TFormOkMessage::SecondLine() const { return secondLine_->text(); }
+
+void TFormOkMessage::showEvent(QShowEvent* event) {
+  dialogs::Centre(this, centreOn_ ? centreOn_.data() : parentWidget());
+  QDialog::showEvent(event);
+  continue_->setFocus(Qt::OtherFocusReason);
+}
+
+void TFormOkMessage::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    done(kResultCancel);
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void TFormOkMessage::closeEvent(QCloseEvent* event) { QDialog::closeEvent(event); }
+
+void TFormOkMessage::reject() { done(kResultCancel); }
+
+}  // namespace kestrin
