@@ -14,22 +14,40 @@ void TLitPipe::SetText(std::string text) {
   position_ = text_.empty() ? 0 : 1;
 }
 
-unsigned char TLitPipe::GetChar() {
-  if (position_ == 0 || position_ > text_.size()) return 0;
-  return static_cast<unsigned char>(text_[position_++ - 1]);
-}
-
-void TLitPipe::UngetChar() {
-  if (position_ != 0) --position_;
-}
-
 void TLexema::Init() {
   kind_ = kLexEndOfLine;
   text_.clear();
   number_ = 0;
 }
 
+namespace {
+// Bytes that a word takes without looking further: everything but the stop
+// bytes of both modes (space, comma and dash depend on the mode).
+struct WordBytes {
+  bool normal[256];
+  bool text[256];
+  WordBytes() {
+    for (int c = 0; c < 256; ++c) {
+      bool stop = c == 0 || c == kCR || c == kLF || c == '$' || c == '.' || c == ';';
+      text[c] = !stop;
+      normal[c] = !stop && c != ' ' && c != ',' && c != '-';
+    }
+  }
+};
+const WordBytes kWordBytes;
+}  // namespace
+
 void TLexPipe::ReadWord() {
+  // Take the run of plain word bytes at once; the loop below then sees the
+  // byte that ends it, exactly as a byte-by-byte read would.
+  if (size_t pos = source_.Position(); pos != 0) {
+    const std::string& t = source_.Text();
+    const bool* plain = TextMode() ? kWordBytes.text : kWordBytes.normal;
+    size_t i = pos - 1;
+    while (i < t.size() && plain[static_cast<unsigned char>(t[i])]) ++i;
+    accumulator_.append(t, pos - 1, i - (pos - 1));
+    source_.SetPosition(i + 1);
+  }
   for (;;) {
     unsigned char c = source_.GetChar();
     if (c == 0) break;
@@ -57,7 +75,8 @@ void TLexPipe::ReadWord() {
   }
   current_.Init();
   current_.SetKind(kLexWord);
-  current_.SetText(accumulator_);
+  // The accumulator is cleared before every lexeme, so its buffer can be swapped in.
+  current_.MutableText().swap(accumulator_);
 }
 
 void TLexPipe::ReadNumber() {
@@ -80,7 +99,7 @@ void TLexPipe::ReadNumber() {
   for (char d : accumulator_) value = value * 10 + (d - '0');
   current_.Init();
   current_.SetKind(kLexNumber);
-  current_.SetText(accumulator_);
+  current_.MutableText().swap(accumulator_);
   current_.SetNumber(value);
 }
 
@@ -122,7 +141,14 @@ void TLexPipe::NextLexeme(uint8_t mode, TLexema& out) {
         break;
       }
       if (!TextMode()) {
-        if (c == ' ') continue;
+        if (c == ' ') {
+          // Padding runs are long: skip them in one go.
+          const std::string& t = source_.Text();
+          size_t pos = source_.Position();
+          while (pos <= t.size() && t[pos - 1] == ' ') ++pos;
+          source_.SetPosition(pos);
+          continue;
+        }
         if (c == ',') {
           current_.SetKind(kLexComma);
           break;
@@ -143,7 +169,7 @@ void TLexPipe::NextLexeme(uint8_t mode, TLexema& out) {
     }
   }
   out.SetKind(current_.Kind());
-  out.SetText(current_.Text());
+  out.MutableText().assign(current_.Text());
   out.SetNumber(current_.Number());
   pushBack_ = 0;
 }

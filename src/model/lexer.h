@@ -30,9 +30,17 @@ class TLitPipe {
  public:
   void SetText(std::string text);
   // The next byte, or 0 at the end of the text (then the position stays).
-  unsigned char GetChar();
-  void UngetChar();
+  unsigned char GetChar() {
+    if (position_ == 0 || position_ > text_.size()) return 0;
+    return static_cast<unsigned char>(text_[position_++ - 1]);
+  }
+  void UngetChar() {
+    if (position_ != 0) --position_;
+  }
   size_t Position() const { return position_; }
+  // Bulk access for the lexer's fast paths; same effect as GetChar per byte.
+  const std::string& Text() const { return text_; }
+  void SetPosition(size_t p) { position_ = p; }
 
  private:
   std::string text_;

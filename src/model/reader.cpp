@@ -1,6 +1,7 @@
 #include "model/reader.h"
 
 #include <algorithm>
+#include <array>
 
 #include "model/codec.h"
 
@@ -286,11 +287,31 @@ void Reader::StoreCommand() {
 int IdentifyCommand(TLexema& lexeme) {
   if (lexeme.Kind() == kLexNumber) return 0;
   std::string& text = lexeme.MutableText();
-  text = LowerLatin(text);
-  for (int row = 0; row < kRowCount; ++row) {
-    const CommandRow& r = kCommandTable[row];
-    if (!r.HasCode()) continue;
-    std::string code = LowerLatin(r.code);
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  // Rows grouped by the first byte of their code, in row order.
+  struct Index {
+    std::array<std::string, kRowCount> codes;
+    std::array<std::array<int8_t, kRowCount + 1>, 256> byFirst{};
+  };
+  static const Index index = [] {
+    Index ix;
+    std::array<int, 256> fill{};
+    for (auto& list : ix.byFirst) list.fill(-1);
+    for (int row = 0; row < kRowCount; ++row) {
+      ix.codes[row] = LowerLatin(kCommandTable[row].code);
+      if (ix.codes[row].empty()) continue;
+      unsigned char first = static_cast<unsigned char>(ix.codes[row][0]);
+      ix.byFirst[first][fill[first]++] = static_cast<int8_t>(row);
+    }
+    return ix;
+  }();
+  if (text.empty()) return 0;
+  for (int8_t row : index.byFirst[static_cast<unsigned char>(text[0])]) {
+    if (row < 0) break;
+    const std::string& code = index.codes[row];
+    if (text.size() < code.size()) continue;
     if (text.compare(0, code.size(), code) != 0) continue;
     if (text.size() == code.size()) return row;
     unsigned char next = static_cast<unsigned char>(text[code.size()]);

@@ -18,11 +18,18 @@ std::string ListText(const T_Command& e) {
 }
 
 std::string KeyLine(const T_Command& e) {
-  std::string line = "ua" + PadNumber(e.Subscript(), 2, '0') + "-" + e.Text(1);
+  std::string line;
+  line.reserve(kLineWidth);
+  line += "ua";
+  if (e.Subscript() >= 0 && e.Subscript() < 10) line += '0';
+  line += std::to_string(e.Subscript());
+  line += '-';
+  line += e.Text(1);
   if (line.size() < 15) line.resize(15, ' ');
-  std::string code = e.Text(2);
-  std::reverse(code.begin(), code.end());
-  return line + "." + code;
+  line += '.';
+  const std::string& code = e.Text(2);
+  line.append(code.rbegin(), code.rend());
+  return line;
 }
 
 }  // namespace
