@@ -73,10 +73,9 @@ void TLexPipe::ReadWord() {
     }
     accumulator_ += static_cast<char>(c);
   }
-  current_.Init();
   current_.SetKind(kLexWord);
-  // The accumulator is cleared before every lexeme, so its buffer can be swapped in.
-  current_.MutableText().swap(accumulator_);
+  current_.SetNumber(0);
+  current_.MutableText().assign(accumulator_);
 }
 
 void TLexPipe::ReadNumber() {
@@ -97,9 +96,8 @@ void TLexPipe::ReadNumber() {
   }
   int32_t value = 0;
   for (char d : accumulator_) value = value * 10 + (d - '0');
-  current_.Init();
   current_.SetKind(kLexNumber);
-  current_.MutableText().swap(accumulator_);
+  current_.MutableText().assign(accumulator_);
   current_.SetNumber(value);
 }
 
@@ -128,7 +126,7 @@ void TLexPipe::NextLexeme(uint8_t mode, TLexema& out) {
       }
       if (c == kCR || c == kLF) {
         current_.SetKind(kLexEndOfLine);
-        current_.SetText("#10");
+        current_.MutableText().assign("#10", 3);
         break;
       }
       if (c == '$') continue;
