@@ -27,7 +27,7 @@
 #include "editor/tab_sms.h"
 #include "editor/tab_smsk.h"
 #include "editor/qt_text.h"
-#include "editor/tform2_list.h"
+#include "files/qt/list_file_config.h"
 #include "files/app_state.h"
 #include "files/qt/dialog_config.h"
 #include "files/qt/file_dialogs.h"

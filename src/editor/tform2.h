@@ -40,7 +40,7 @@ class TabLAN;
 class TDialogConfig;
 class TFormLogicalDisks;
 class TFormSelectPathTree;
-class ListModePanel;
+class ListFileConfigPanel;
 
 // What the program entry hands the window; tests replace the seams.
 struct TForm2Options {
@@ -108,6 +108,7 @@ class TForm2 : public QMainWindow {
   QLabel* StatusLabel() const { return StaticTextStatus; }
   TFormLogicalDisks* DiskChooser() const { return formLogicalDisks_; }
   TDialogConfig* SettingsDialog() const { return dialogConfig_; }
+  ListFileConfigPanel* ListPanel() const { return listPanel_; }
   // The tab sheets in page order (TabDebug last).
   const std::vector<QWidget*>& Sheets() const { return sheets_; }
 
@@ -178,7 +179,7 @@ class TForm2 : public QMainWindow {
   QPushButton* B_Config = nullptr;
   QWidget* buttonRow_ = nullptr;
 
-  ListModePanel* listPanel_ = nullptr;
+  ListFileConfigPanel* listPanel_ = nullptr;
 
   TFormLogicalDisks* formLogicalDisks_ = nullptr;
   TDialogConfig* dialogConfig_ = nullptr;

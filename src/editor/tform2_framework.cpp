@@ -12,6 +12,7 @@
 #include <QToolTip>
 
 #include "editor/focus_colours.h"
+#include "editor/grid_editors.h"
 #include "editor/hints.h"
 #include "editor/tab_common.h"
 #include "editor/tab_gprs.h"
@@ -173,8 +174,7 @@ bool TForm2::My_onShowHint(QWidget* control, const QPoint& pos, QString& text, Q
     area = bar->tabRect(index);
     return !text.isEmpty();
   }
-  // Grids: the hint of the editor of the column under the cursor, which its
-  // header item carries.
+  // Grids: the hint of the editor of the column under the cursor.
   QTableWidget* grid = qobject_cast<QTableWidget*>(control);
   QPoint at = pos;
   if (!grid && control && control->parentWidget()) {
@@ -185,9 +185,17 @@ bool TForm2::My_onShowHint(QWidget* control, const QPoint& pos, QString& text, Q
   }
   if (grid) {
     int column = grid->columnAt(at.x());
+    QString hint;
+    auto* stringGrid = qobject_cast<StringGrid*>(grid);
+    if (stringGrid && column >= 0 && column < grid->columnCount()) {
+      // The column's editors: a list of them shows the hint of its last one.
+      const std::vector<GridEditor*>& editors = stringGrid->ColumnEditors(column);
+      if (!editors.empty() && editors.back()->Widget()) hint = editors.back()->Widget()->toolTip();
+    }
     QTableWidgetItem* header = column >= 0 ? grid->horizontalHeaderItem(column) : nullptr;
-    if (header && !header->toolTip().isEmpty()) {
-      text = header->toolTip();
+    if (hint.isEmpty() && header) hint = header->toolTip();
+    if (!hint.isEmpty()) {
+      text = hint;
       QRect cells(grid->columnViewportPosition(column), 0, grid->columnWidth(column),
                   grid->viewport()->height());
       area = control == grid ? QRect(grid->viewport()->mapTo(grid, cells.topLeft()), cells.size())
@@ -213,7 +221,7 @@ void TForm2::RedrawTab(const std::string& tabName) {
   if (TabSheet* tab = SheetByName(tabName)) tab->Redraw();
 }
 
-void TForm2::AdoptModeGroups() {}
+void TForm2::AdoptModeGroups() { Tab_Common->AdoptModeGroups(*Tab_Mode); }
 
 void TForm2::GotoCheckTarget(const std::string& tab, const std::string& control, int row,
                              int column) {

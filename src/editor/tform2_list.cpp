@@ -1,5 +1,4 @@
-#include "editor/tform2_list.h"
-
+// List mode of the main window: the file list in place of the tabs.
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTabWidget>
@@ -7,31 +6,20 @@
 
 #include "editor/tform2.h"
 #include "files/app_state.h"
+#include "files/qt/list_file_config.h"
 #include "files/workflow.h"
 
 namespace kestrin {
 
-ListModePanel::ListModePanel(QWidget* parent) : QWidget(parent) {
-  setObjectName(QStringLiteral("P_ListMode"));
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-}
-
-void ListModePanel::Open(const QString& /*folder*/) {}
-
-void ListModePanel::FocusList() {
-  if (list_) list_->setFocus(Qt::OtherFocusReason);
-}
-
 void TForm2::CreateListMode() {
-  listPanel_ = new ListModePanel(central_);
+  listPanel_ = new ListFileConfigPanel(App().scratch, &App().text, central_);
   listPanel_->hide();
-  connect(listPanel_, &ListModePanel::openRequested, this, &TForm2::ListOpenRequested);
-  connect(listPanel_, &ListModePanel::cancelled, this, [this] {
+  connect(listPanel_, &ListFileConfigPanel::openRequested, this, &TForm2::ListOpenRequested);
+  connect(listPanel_, &ListFileConfigPanel::cancelled, this, [this] {
     listPanel_->hide();
     ButtonVisible(true);
   });
-  connect(listPanel_, &ListModePanel::manualRequested, this, [this] {
+  connect(listPanel_, &ListFileConfigPanel::manualRequested, this, [this] {
     listPanel_->hide();
     ButtonVisible(true);
     OpenFileDirectly();

@@ -8,7 +8,7 @@
 
 #include "editor/qt_text.h"
 #include "editor/tform2.h"
-#include "editor/tform2_list.h"
+#include "files/qt/list_file_config.h"
 #include "files/app_state.h"
 #include "files/file_bytes.h"
 #include "files/qt/crypto_load.h"
