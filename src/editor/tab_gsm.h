@@ -6,8 +6,9 @@ namespace kestrin {
 class TabGSM : public TabSheet {
   Q_OBJECT
  public:
-  explicit TabGSM(T_Command_DEVICE& model, QWidget* parent = nullptr)
-      : TabSheet(model, "Tab_GSM", parent) {}
+  explicit TabGSM(T_Command_DEVICE& model, QWidget* parent = nullptr);
+  // Builds the layout and hides the tab: this panel has no such channel.
+  void Create() override;
 };
 
 }  // namespace kestrin

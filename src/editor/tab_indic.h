@@ -1,13 +1,40 @@
 #pragma once
 #include "editor/tab_sheet.h"
 
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QSlider;
+
 namespace kestrin {
 
+class EnterTracker;
+class GridCheckList;
+class StringGrid;
+class UpDown;
+
+// "Индикация": external indicator, buzzer, siren and its partitions.
 class TabIndic : public TabSheet {
   Q_OBJECT
  public:
-  explicit TabIndic(T_Command_DEVICE& model, QWidget* parent = nullptr)
-      : TabSheet(model, "Tab_Indic", parent) {}
+  explicit TabIndic(T_Command_DEVICE& model, QWidget* parent = nullptr);
+  void Create() override;   // Create_Indic
+  void Redraw() override;   // Redraw_Indic
+  void UnLoad() override;   // UnLoad_Indic
+
+  QLineEdit* E_Indic_ExtIndic = nullptr;
+  UpDown* UD_Indic_ExtIndic = nullptr;
+  QComboBox* CB_Indic_Zone = nullptr;
+  QSlider* TB_Indic_IntZummer = nullptr;
+  QLabel* L_Indic_IntZummer_3 = nullptr;
+  QLineEdit* E_Indic_Sirena = nullptr;
+  UpDown* UD_Indic_Sirena = nullptr;
+  StringGrid* SG_Indic_Sirena_Parts = nullptr;
+  GridCheckList* SirenPartsList = nullptr;  // created by Create
+
+ private:
+  void PARTS_CLB_Exit();
+  EnterTracker* tracker_ = nullptr;
 };
 
 }  // namespace kestrin

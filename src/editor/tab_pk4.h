@@ -6,8 +6,9 @@ namespace kestrin {
 class TabPK4 : public TabSheet {
   Q_OBJECT
  public:
-  explicit TabPK4(T_Command_DEVICE& model, QWidget* parent = nullptr)
-      : TabSheet(model, "Tab_PK4", parent) {}
+  explicit TabPK4(T_Command_DEVICE& model, QWidget* parent = nullptr);
+  // Builds the layout and hides the tab: this panel has no such channel.
+  void Create() override;
 };
 
 }  // namespace kestrin

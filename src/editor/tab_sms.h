@@ -6,8 +6,9 @@ namespace kestrin {
 class TabSMS : public TabSheet {
   Q_OBJECT
  public:
-  explicit TabSMS(T_Command_DEVICE& model, QWidget* parent = nullptr)
-      : TabSheet(model, "Tab_SMS", parent) {}
+  explicit TabSMS(T_Command_DEVICE& model, QWidget* parent = nullptr);
+  // Builds the layout and hides the tab: this panel has no such channel.
+  void Create() override;
 };
 
 }  // namespace kestrin

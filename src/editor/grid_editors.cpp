@@ -1,0 +1,584 @@
+#include "editor/grid_editors.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QStylePainter>
+#include <QToolTip>
+
+#include "editor/input_filter_qt.h"
+#include "model/tab_rules.h"
+
+namespace kestrin {
+
+namespace {
+
+const QColor kEditorYellow(255, 255, 0);
+const QColor kLightYellow(255, 255, 150);
+
+// While an editor is open every mouse press of the application passes here
+// first: a press outside the editor closes it, storing its value, and then
+// goes on to where it was aimed.
+class OutsideClickWatcher : public QObject {
+ public:
+  static OutsideClickWatcher& Instance() {
+    static auto* watcher = new OutsideClickWatcher;
+    return *watcher;
+  }
+  void Arm(GridEditor* e) {
+    if (!armed_) qApp->installEventFilter(this);
+    armed_ = true;
+    editor_ = e;
+  }
+  void Disarm(GridEditor* e) {
+    if (editor_ != e) return;
+    editor_ = nullptr;
+    if (armed_) qApp->removeEventFilter(this);
+    armed_ = false;
+  }
+
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (editor_ && (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick) &&
+        o->isWidgetType()) {
+      auto* w = static_cast<QWidget*>(o);
+      QWidget* ed = editor_->Widget();
+      // A drop-down list closes itself through its own popup.
+      const bool list = editor_->Kind() == EditorKind::List;
+      if (!list && w != ed && !ed->isAncestorOf(w)) editor_->Finish(true);
+    }
+    return false;
+  }
+
+ private:
+  GridEditor* editor_ = nullptr;
+  bool armed_ = false;
+};
+
+bool EndsEditing(const QFocusEvent* e) {
+  return e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason;
+}
+
+bool IsCloseKey(const QKeyEvent* e) {
+  return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Escape;
+}
+
+// Items of a drop-down list: the name before "|" on yellow, the focused
+// item on the highlight colour with white text, fixed height.
+class ListItemDelegate : public QStyledItemDelegate {
+ public:
+  ListItemDelegate(const int* height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+  void paint(QPainter* p, const QStyleOptionViewItem& opt, const QModelIndex& index) const override {
+    const bool focused = (opt.state & QStyle::State_Selected) || (opt.state & QStyle::State_MouseOver);
+    p->save();
+    p->fillRect(opt.rect, focused ? opt.palette.color(QPalette::Highlight) : kEditorYellow);
+    p->setPen(focused ? QColor(Qt::white) : opt.palette.color(QPalette::WindowText));
+    p->setFont(opt.font);
+    p->drawText(opt.rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                ItemName(index.data(Qt::DisplayRole).toString()));
+    p->restore();
+  }
+  QSize sizeHint(const QStyleOptionViewItem& opt, const QModelIndex& index) const override {
+    QSize s = QStyledItemDelegate::sizeHint(opt, index);
+    s.setHeight(*height_);
+    return s;
+  }
+
+ private:
+  const int* height_;
+};
+
+class GridCellDelegate : public QStyledItemDelegate {
+ public:
+  explicit GridCellDelegate(StringGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+  void paint(QPainter* p, const QStyleOptionViewItem& opt, const QModelIndex& index) const override {
+    const int col = index.column();
+    const int row = index.row() + 1;
+    const bool inUse = grid_->InUse(col, row);
+    p->save();
+    p->setFont(opt.font);
+    if (grid_->painter) {
+      grid_->painter(p, opt.rect, col, row, inUse);
+    } else {
+      p->fillRect(opt.rect, inUse ? QColor(255, 255, 150) : opt.palette.color(QPalette::Base));
+      p->setPen(opt.palette.color(QPalette::WindowText));
+      StringGrid::DrawCellText(p, opt.rect, index.data().toString(), false);
+    }
+    p->restore();
+  }
+
+ private:
+  StringGrid* grid_;
+};
+
+void StyleEditor(QWidget* editor, const QWidget* grid, bool bold) {
+  QPalette pal = editor->palette();
+  pal.setColor(QPalette::Base, kEditorYellow);
+  pal.setColor(QPalette::Button, kEditorYellow);
+  pal.setColor(QPalette::Window, kEditorYellow);
+  editor->setPalette(pal);
+  editor->setAutoFillBackground(true);
+  QFont f = grid->font();
+  if (bold) f.setBold(true);
+  editor->setFont(f);
+  editor->hide();
+}
+
+}  // namespace
+
+QString ItemName(const QString& text) {
+  const auto bar = text.indexOf(QLatin1Char('|'));
+  return bar < 0 ? text : text.left(bar);
+}
+
+QString ItemHelp(const QString& text) {
+  const auto bar = text.indexOf(QLatin1Char('|'));
+  return bar < 0 ? QString() : text.mid(bar + 1);
+}
+
+// ---- GridEditor ----
+
+GridEditor::~GridEditor() { OutsideClickWatcher::Instance().Disarm(this); }
+
+void GridEditor::Open(const QString& tunedText) {
+  StringGrid* g = grid_;
+  const int col = g->Col();
+  const int row = g->Row();
+  QRect r = g->CellRect(col, row);
+  r.setSize(r.size() + QSize(1, 1));
+  placed_ = true;
+  open_ = true;
+  OpenOver(r, g->Cell(col, row), tunedText);
+  Widget()->raise();
+  OutsideClickWatcher::Instance().Arm(this);
+}
+
+void GridEditor::Finish(bool refocusGrid) {
+  if (!open_ || finishing_) return;
+  finishing_ = true;
+  open_ = false;
+  OutsideClickWatcher::Instance().Disarm(this);
+  if (refocusGrid && grid_->isVisible()) grid_->setFocus(Qt::OtherFocusReason);
+  if (onExit) onExit(this);
+  placed_ = false;
+  Widget()->hide();
+  AfterHide();
+  finishing_ = false;
+}
+
+// ---- GridLineEdit ----
+
+GridLineEdit::GridLineEdit(EditorKind kind, StringGrid* grid)
+    : QLineEdit(grid->parentWidget()), GridEditor(kind, grid) {
+  StyleEditor(this, grid, true);
+  setFrame(false);
+  switch (kind) {
+    case EditorKind::Digit:
+      InstallChangeFilter(this, InputFilter::Digital);
+      break;
+    case EditorKind::Hex:
+      InstallKeyFilter(this, InputFilter::Hex);
+      // Hex editors show upper-case letters only.
+      connect(this, &QLineEdit::textEdited, this, [this](const QString& t) {
+        const QString up = t.toUpper();
+        if (up != t) {
+          const int pos = cursorPosition();
+          setText(up);
+          setCursorPosition(pos);
+        }
+      });
+      break;
+    default:
+      InstallKeyFilter(this, InputFilter::Text);
+      break;
+  }
+}
+
+void GridLineEdit::SetKeyFilter(InputFilter filter) {
+  const QValidator* old = validator();
+  InstallKeyFilter(this, filter);
+  if (old && old != validator()) delete old;
+}
+
+void GridLineEdit::keyPressEvent(QKeyEvent* e) {
+  if (IsCloseKey(e)) {
+    e->accept();
+    Finish(true);
+    return;
+  }
+  QLineEdit::keyPressEvent(e);
+}
+
+void GridLineEdit::focusOutEvent(QFocusEvent* e) {
+  QLineEdit::focusOutEvent(e);
+  if (IsOpen() && EndsEditing(e)) Finish(false);
+}
+
+void GridLineEdit::OpenOver(const QRect& cellRect, const QString& cellText, const QString& tunedText) {
+  Grid()->SetSlot(Grid()->Col(), Grid()->Row(), this);
+  setGeometry(cellRect);
+  setText(tunedText.isEmpty() ? cellText : tunedText);
+  show();
+  setFocus(Qt::OtherFocusReason);
+  selectAll();
+}
+
+// ---- GridComboBox ----
+
+GridComboBox::GridComboBox(StringGrid* grid) : QComboBox(grid->parentWidget()), GridEditor(EditorKind::List, grid) {
+  StyleEditor(this, grid, false);
+  setMaxVisibleItems(20);
+  setItemDelegate(new ListItemDelegate(&itemHeight_, this));
+  setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
+  connect(this, qOverload<int>(&QComboBox::highlighted), this, &GridComboBox::ShowHelp);
+}
+
+void GridComboBox::SetItemHeight(int h) { itemHeight_ = h > 8 ? h : 8; }
+
+QLabel* GridComboBox::HelpWindow() const { return help_ && help_->isVisible() ? help_.data() : nullptr; }
+
+void GridComboBox::ShowHelp(int index) {
+  const QString text = ItemHelp(itemText(index));
+  QWidget* popup = view()->window();
+  if (text.isEmpty() || !popup->isVisible()) {
+    if (help_) help_->hide();
+    return;
+  }
+  if (!help_) {
+    help_ = new QLabel(this, Qt::ToolTip);
+    help_->setObjectName(QStringLiteral("ListItemHelp"));
+    help_->setWordWrap(true);
+    help_->setMargin(3);
+    help_->setPalette(QToolTip::palette());
+    help_->setFont(QToolTip::font());
+    help_->setAutoFillBackground(true);
+  }
+  QString shown = text;
+  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  help_->setText(shown);
+  const int listWidth = popup->width();
+  help_->setMaximumWidth(4 * listWidth);
+  help_->resize(help_->sizeHint());
+  help_->adjustSize();
+  // Beside the list, level with the focused item.
+  const QRect item = view()->visualRect(view()->model()->index(index, 0));
+  const QPoint at = view()->viewport()->mapToGlobal(QPoint(listWidth, item.top()));
+  help_->move(at);
+  help_->show();
+  help_->raise();
+}
+
+void GridComboBox::hidePopup() {
+  QComboBox::hidePopup();
+  if (help_) help_->hide();
+  if (IsOpen()) Finish(true);
+}
+
+void GridComboBox::AfterHide() {
+  if (help_) help_->hide();
+}
+
+void GridComboBox::paintEvent(QPaintEvent*) {
+  QStylePainter p(this);
+  QStyleOptionComboBox opt;
+  initStyleOption(&opt);
+  opt.palette.setColor(QPalette::Button, kLightYellow);
+  opt.palette.setColor(QPalette::Base, kLightYellow);
+  p.fillRect(rect(), kLightYellow);
+  p.drawComplexControl(QStyle::CC_ComboBox, opt);
+  opt.currentText = ItemName(opt.currentText);
+  p.drawControl(QStyle::CE_ComboBoxLabel, opt);
+}
+
+void GridComboBox::focusOutEvent(QFocusEvent* e) {
+  QComboBox::focusOutEvent(e);
+  if (IsOpen() && EndsEditing(e) && !view()->isVisible()) Finish(false);
+}
+
+void GridComboBox::OpenOver(const QRect& cellRect, const QString& cellText, const QString&) {
+  setGeometry(cellRect);
+  SetItemHeight(cellRect.height() - 1);
+  setCurrentIndex(findText(cellText, Qt::MatchExactly | Qt::MatchCaseSensitive));
+  show();
+  setFocus(Qt::OtherFocusReason);
+  showPopup();
+  if (currentIndex() >= 0) ShowHelp(currentIndex());
+}
+
+// ---- GridCheckList ----
+
+GridCheckList::GridCheckList(StringGrid* grid, int items, const QString& prefix)
+    : QListWidget(grid->parentWidget()), GridEditor(EditorKind::CheckList, grid) {
+  StyleEditor(this, grid, false);
+  setFlow(QListView::TopToBottom);
+  setResizeMode(QListView::Adjust);
+  setUniformItemSizes(true);
+  for (int k = 1; k <= items; ++k) {
+    auto* item = new QListWidgetItem(prefix + QString::number(k), this);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    item->setCheckState(Qt::Unchecked);
+    item->setSizeHint(QSize(0, ItemHeight()));
+  }
+}
+
+int GridCheckList::ItemHeight() const { return fontMetrics().height() + 4; }
+
+PartitionSet GridCheckList::Ticked() const {
+  PartitionSet set = 0;
+  for (int k = 1; k <= count() && k <= kPartitionCount; ++k) {
+    if (item(k - 1)->checkState() == Qt::Checked) set |= PartitionBit(k);
+  }
+  return set;
+}
+
+void GridCheckList::Tick(PartitionSet set) {
+  for (int k = 1; k <= count(); ++k) item(k - 1)->setCheckState(HasPartition(set, k) ? Qt::Checked : Qt::Unchecked);
+}
+
+void GridCheckList::keyPressEvent(QKeyEvent* e) {
+  if (IsCloseKey(e)) {
+    e->accept();
+    Finish(true);
+    return;
+  }
+  QListWidget::keyPressEvent(e);
+}
+
+void GridCheckList::mouseDoubleClickEvent(QMouseEvent* e) {
+  if (QListWidgetItem* it = itemAt(e->position().toPoint())) {
+    setCurrentItem(it);
+    it->setCheckState(it->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+  }
+  e->accept();
+}
+
+void GridCheckList::focusOutEvent(QFocusEvent* e) {
+  QListWidget::focusOutEvent(e);
+  if (IsOpen() && EndsEditing(e)) Finish(false);
+}
+
+void GridCheckList::OpenOver(const QRect& cellRect, const QString& cellText, const QString&) {
+  const int parentHeight = parentWidget() ? parentWidget()->height() : cellRect.bottom() + 1;
+  int height = count() * ItemHeight() + 4;
+  const int half = (parentHeight - cellRect.height()) / 2;
+  const bool twoColumns = height > half;
+  if (twoColumns) height = half > ItemHeight() + 4 ? half : ItemHeight() + 4;
+  int top = cellRect.top();
+  // Near the parent's bottom the list opens upward, its bottom at the cell's.
+  if (top + height > parentHeight) top = cellRect.top() + cellRect.height() - height;
+  if (top < 0) top = 0;
+  setGeometry(cellRect.left(), top, cellRect.width(), height);
+  setWrapping(twoColumns);
+  setGridSize(twoColumns ? QSize((cellRect.width() - 6) / 2, ItemHeight()) : QSize());
+  Tick(ParseRangesText(cellText.toStdString(), count()));
+  setCurrentRow(0);
+  show();
+  setFocus(Qt::OtherFocusReason);
+}
+
+// ---- StringGrid ----
+
+StringGrid::StringGrid(int rows, int cols, const QString& name, QWidget* parent)
+    : QTableWidget(rows - 1, cols, parent) {
+  setObjectName(name);
+  verticalHeader()->hide();
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setSectionsClickable(false);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setSelectionBehavior(QAbstractItemView::SelectItems);
+  setTabKeyNavigation(false);
+  setWordWrap(false);
+  QFont f = font();
+  f.setBold(true);
+  setFont(f);
+  columnEditors_.resize(static_cast<size_t>(cols));
+  slots_.assign(static_cast<size_t>(rows * cols), nullptr);
+  for (int c = 0; c < cols; ++c) {
+    setHorizontalHeaderItem(c, new QTableWidgetItem());
+    for (int r = 0; r < rows - 1; ++r) {
+      auto* item = new QTableWidgetItem();
+      item->setFlags(c == 0 ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+      setItem(r, c, item);
+    }
+  }
+  setItemDelegate(new GridCellDelegate(this));
+  connect(this, &QTableWidget::currentCellChanged, this, [this] { SG_SelectCell(this); });
+}
+
+StringGrid::~StringGrid() {
+  // The editors serve this grid only; they go with it.
+  for (auto& list : columnEditors_) {
+    for (GridEditor* e : list) {
+      e->onExit = nullptr;
+      delete e->Widget();
+    }
+    list.clear();
+  }
+}
+
+QString StringGrid::Cell(int col, int row) const {
+  if (col < 0 || col >= columnCount()) return {};
+  if (row == 0) return horizontalHeaderItem(col) ? horizontalHeaderItem(col)->text() : QString();
+  const QTableWidgetItem* it = item(row - 1, col);
+  return it ? it->text() : QString();
+}
+
+void StringGrid::SetCell(int col, int row, const QString& text) {
+  if (col < 0 || col >= columnCount() || row < 0 || row > rowCount()) return;
+  if (row == 0) {
+    horizontalHeaderItem(col)->setText(text);
+    return;
+  }
+  item(row - 1, col)->setText(text);
+}
+
+int StringGrid::Row() const { return currentRow() + 1; }
+int StringGrid::Col() const { return currentColumn(); }
+
+void StringGrid::SetCurrent(int col, int row) {
+  if (row >= 1 && row <= rowCount()) setCurrentCell(row - 1, col);
+}
+
+QRect StringGrid::CellRect(int col, int row) const {
+  const QRect vr = visualRect(model()->index(row - 1, col));
+  const QPoint tl = viewport()->mapTo(parentWidget(), vr.topLeft());
+  return QRect(tl, vr.size());
+}
+
+bool StringGrid::InUse(int col, int row) const {
+  return hasFocus() && row >= 1 && currentRow() == row - 1 && currentColumn() == col &&
+         selectionModel()->isSelected(model()->index(row - 1, col));
+}
+
+GridEditor* StringGrid::Slot(int col, int row) const {
+  const int i = row * columnCount() + col;
+  if (col < 0 || col >= columnCount() || row < 1 || i >= static_cast<int>(slots_.size())) return nullptr;
+  return slots_[static_cast<size_t>(i)];
+}
+
+void StringGrid::SetSlot(int col, int row, GridEditor* e) {
+  const int i = row * columnCount() + col;
+  if (col < 0 || col >= columnCount() || row < 1 || i >= static_cast<int>(slots_.size())) return;
+  slots_[static_cast<size_t>(i)] = e;
+}
+
+GridEditor* StringGrid::OpenEditor() const {
+  for (const auto& list : columnEditors_)
+    for (GridEditor* e : list)
+      if (e->IsOpen()) return e;
+  return nullptr;
+}
+
+void StringGrid::DrawCellText(QPainter* p, const QRect& r, const QString& text, bool left) {
+  const QString name = ItemName(text);
+  if (left) {
+    const int x = r.left() + p->fontMetrics().horizontalAdvance(QLatin1Char('8')) / 2;
+    p->drawText(QRect(x, r.top() + 2, r.right() - x, r.height() - 2), Qt::AlignLeft | Qt::AlignTop, name);
+  } else {
+    p->drawText(r.adjusted(0, 2, 0, 0), Qt::AlignHCenter | Qt::AlignTop, name);
+  }
+}
+
+void StringGrid::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space) {
+    e->accept();
+    SG_Open_Edit(this);
+    return;
+  }
+  QTableWidget::keyPressEvent(e);
+}
+
+void StringGrid::mouseDoubleClickEvent(QMouseEvent* e) {
+  QTableWidget::mouseDoubleClickEvent(e);
+  if (indexAt(e->position().toPoint()).isValid()) SG_Open_Edit(this);
+}
+
+void StringGrid::focusInEvent(QFocusEvent* e) {
+  QTableWidget::focusInEvent(e);
+  viewport()->update();
+}
+
+void StringGrid::focusOutEvent(QFocusEvent* e) {
+  QTableWidget::focusOutEvent(e);
+  viewport()->update();
+}
+
+// ---- registry operations ----
+
+std::vector<GridEditor*>* SG_Create_ObjectList(StringGrid* grid, int col) {
+  auto& list = grid->ColumnEditors(col);
+  return &list;
+}
+
+namespace {
+template <class E>
+E* AddEditor(StringGrid* grid, std::vector<GridEditor*>* list, int col, E* e) {
+  if (list) {
+    list->push_back(e);
+  } else {
+    auto& own = grid->ColumnEditors(col);
+    for (GridEditor* old : own) delete old->Widget();
+    own.assign(1, e);
+  }
+  return e;
+}
+}  // namespace
+
+GridComboBox* SG_Create_ComboBox(StringGrid* grid, std::vector<GridEditor*>* list, int col) {
+  return AddEditor(grid, list, col, new GridComboBox(grid));
+}
+
+GridCheckList* SG_Create_CheckListBox(StringGrid* grid, std::vector<GridEditor*>* list, int col, int items,
+                                      const QString& prefix) {
+  return AddEditor(grid, list, col, new GridCheckList(grid, items, prefix));
+}
+
+GridLineEdit* SG_Create_TextEdit(StringGrid* grid, int col) {
+  return AddEditor(grid, nullptr, col, new GridLineEdit(EditorKind::Text, grid));
+}
+
+GridLineEdit* SG_Create_DigitEdit(StringGrid* grid, int col) {
+  return AddEditor(grid, nullptr, col, new GridLineEdit(EditorKind::Digit, grid));
+}
+
+GridLineEdit* SG_Create_HexEdit(StringGrid* grid, int col) {
+  return AddEditor(grid, nullptr, col, new GridLineEdit(EditorKind::Hex, grid));
+}
+
+void SG_Edit_Enable(std::optional<EditorKind> kind, StringGrid* grid, int row, int col) {
+  grid->SetSlot(col, row, nullptr);
+  if (!kind) return;
+  for (GridEditor* e : grid->ColumnEditors(col)) {
+    if (e->Kind() == *kind) {
+      grid->SetSlot(col, row, e);
+      return;
+    }
+  }
+}
+
+void SG_Open_Edit(StringGrid* grid) {
+  if (grid->beforeOpen) grid->beforeOpen();
+  const int row = grid->Row();
+  const int col = grid->Col();
+  if (row < 1) return;
+  GridEditor* e = grid->Slot(col, row);
+  if (!e || e->IsOpen()) return;
+  grid->scrollTo(grid->currentIndex());
+  const QString tuned = grid->tune ? grid->tune(e, col, row) : QString();
+  e->Open(tuned);
+}
+
+void SG_SelectCell(StringGrid* grid) {
+  if (GridEditor* open = grid->OpenEditor()) open->Finish(true);
+  if (grid->isVisible() && !grid->hasFocus()) grid->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace kestrin

@@ -1,0 +1,178 @@
+#pragma once
+// String grids with in-place cell editors. Row 0 of a grid is its header
+// (the Qt horizontal header); rows 1.. are data rows (Qt rows 0..). Column 0
+// is the number column. Every cell has a slot naming the editor that serves
+// it; an empty slot means the cell is not editable.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "model/input_filters.h"
+#include "model/partition_set.h"
+
+class QLabel;
+
+namespace kestrin {
+
+enum class EditorKind { Text, Digit, Hex, List, CheckList };
+
+class StringGrid;
+
+// What every cell editor shares: its kind, its grid, whether it is laid over
+// a cell, and the exit handler the tab attaches (called once per opening,
+// before the editor is hidden; there is no cancel).
+class GridEditor {
+ public:
+  GridEditor(EditorKind kind, StringGrid* grid) : kind_(kind), grid_(grid) {}
+  virtual ~GridEditor();
+  GridEditor(const GridEditor&) = delete;
+  GridEditor& operator=(const GridEditor&) = delete;
+
+  EditorKind Kind() const { return kind_; }
+  StringGrid* Grid() const { return grid_; }
+  bool Placed() const { return placed_; }
+  bool IsOpen() const { return open_; }
+  virtual QWidget* Widget() = 0;
+
+  std::function<void(GridEditor*)> onExit;
+
+  // Lays the editor over the grid's current cell and shows it.
+  void Open(const QString& tunedText);
+  // Stores through the exit handler and hides. refocusGrid gives the grid
+  // the focus back (Enter, Esc, a choice, a click elsewhere).
+  void Finish(bool refocusGrid);
+
+ protected:
+  virtual void OpenOver(const QRect& cellRect, const QString& cellText, const QString& tunedText) = 0;
+  virtual void AfterHide() {}
+
+ private:
+  EditorKind kind_;
+  StringGrid* grid_;
+  bool placed_ = false;
+  bool open_ = false;
+  bool finishing_ = false;
+};
+
+class GridLineEdit : public QLineEdit, public GridEditor {
+  Q_OBJECT
+ public:
+  GridLineEdit(EditorKind kind, StringGrid* grid);
+  QWidget* Widget() override { return this; }
+  // Replaces the key filter of the kind (the keys grid's code editor).
+  void SetKeyFilter(InputFilter filter);
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+  void OpenOver(const QRect& cellRect, const QString& cellText, const QString& tunedText) override;
+};
+
+class GridComboBox : public QComboBox, public GridEditor {
+  Q_OBJECT
+ public:
+  explicit GridComboBox(StringGrid* grid);
+  QWidget* Widget() override { return this; }
+  void SetItemHeight(int h);
+  void hidePopup() override;
+  // The help window beside the open list (null while none is shown).
+  QLabel* HelpWindow() const;
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+  void OpenOver(const QRect& cellRect, const QString& cellText, const QString& tunedText) override;
+  void AfterHide() override;
+
+ private:
+  void ShowHelp(int index);
+  int itemHeight_ = 22;
+  QPointer<QLabel> help_;
+};
+
+// A list of check boxes; item k (from 1) stands for partition k.
+class GridCheckList : public QListWidget, public GridEditor {
+  Q_OBJECT
+ public:
+  GridCheckList(StringGrid* grid, int items, const QString& prefix);
+  QWidget* Widget() override { return this; }
+  PartitionSet Ticked() const;
+  void Tick(PartitionSet set);
+  int ItemHeight() const;
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+  void OpenOver(const QRect& cellRect, const QString& cellText, const QString& tunedText) override;
+};
+
+// Draws a grid cell: the owning tab decides colours and text placement.
+using CellPainter = std::function<void(QPainter*, const QRect&, int col, int row, bool inUse)>;
+
+class StringGrid : public QTableWidget {
+  Q_OBJECT
+ public:
+  // rows counts the header row, as the grid's row numbers do.
+  StringGrid(int rows, int cols, const QString& name, QWidget* parent);
+  ~StringGrid() override;
+
+  int Rows() const { return rowCount() + 1; }
+  QString Cell(int col, int row) const;
+  void SetCell(int col, int row, const QString& text);
+  int Row() const;  // current row, 0 when none
+  int Col() const;
+  void SetCurrent(int col, int row);
+  // The cell's rectangle in the grid's parent's coordinates.
+  QRect CellRect(int col, int row) const;
+  // Whether the cell is drawn as the cell in use (selected, current, focused).
+  bool InUse(int col, int row) const;
+
+  int tag = 0;
+  std::function<QString(GridEditor*, int col, int row)> tune;
+  std::function<void()> beforeOpen;
+  CellPainter painter;
+
+  // Editor registry.
+  std::vector<GridEditor*>& ColumnEditors(int col) { return columnEditors_[static_cast<size_t>(col)]; }
+  GridEditor* Slot(int col, int row) const;
+  void SetSlot(int col, int row, GridEditor* e);
+  GridEditor* OpenEditor() const;
+
+  // Draws text before "|" the usual way: centred, or from half an "8" when left.
+  static void DrawCellText(QPainter* p, const QRect& r, const QString& text, bool left);
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+
+ private:
+  std::vector<std::vector<GridEditor*>> columnEditors_;
+  std::vector<GridEditor*> slots_;
+};
+
+// Registry operations.
+std::vector<GridEditor*>* SG_Create_ObjectList(StringGrid* grid, int col);
+GridComboBox* SG_Create_ComboBox(StringGrid* grid, std::vector<GridEditor*>* list, int col);
+GridCheckList* SG_Create_CheckListBox(StringGrid* grid, std::vector<GridEditor*>* list, int col,
+                                      int items = 8, const QString& prefix = QStringLiteral("Раздел "));
+GridLineEdit* SG_Create_TextEdit(StringGrid* grid, int col);
+GridLineEdit* SG_Create_DigitEdit(StringGrid* grid, int col);
+GridLineEdit* SG_Create_HexEdit(StringGrid* grid, int col);
+void SG_Edit_Enable(std::optional<EditorKind> kind, StringGrid* grid, int row, int col);
+void SG_Open_Edit(StringGrid* grid);
+void SG_SelectCell(StringGrid* grid);
+
+// Text of a list item before "|" (what is drawn) and after it (the help).
+QString ItemName(const QString& text);
+QString ItemHelp(const QString& text);
+
+}  // namespace kestrin

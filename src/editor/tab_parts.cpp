@@ -1,0 +1,60 @@
+#include "editor/tab_parts.h"
+
+#include <QHeaderView>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "editor/focus_colours.h"
+#include "editor/grid_editors.h"
+#include "editor/hints.h"
+#include "model/tab_rules.h"
+
+namespace kestrin {
+
+TabParts::TabParts(T_Command_DEVICE& model, QWidget* parent) : TabSheet(model, "Tab_Parts", parent) {
+  auto* column = new QVBoxLayout(this);
+  SG_Parts = new StringGrid(9, 2, "SG_Parts", this);
+  SG_Parts->setColumnWidth(0, 37);
+  SG_Parts->setColumnWidth(1, 698);
+  SG_Parts->verticalHeader()->setDefaultSectionSize(22);
+  SG_Parts->setFixedWidth(37 + 698 + 2 * SG_Parts->frameWidth());
+  column->addWidget(SG_Parts, 1, Qt::AlignLeft);
+  SG_Parts->painter = [this](QPainter* p, const QRect& r, int col, int row, bool inUse) {
+    p->fillRect(r, inUse ? SelectedRowColour() : WindowColour());
+    p->setPen(palette().color(QPalette::WindowText));
+    StringGrid::DrawCellText(p, r, SG_Parts->Cell(col, row), true);
+  };
+}
+
+void TabParts::Create() {
+  AssignHint(this, 400);
+  SG_Parts->SetCell(0, 0, QStringLiteral("№"));
+  SG_Parts->SetCell(1, 0, QStringLiteral("Задержка на выход (секунды)"));
+  for (int p = 1; p <= kPartitionCount; ++p) SG_Parts->SetCell(0, p, QString::number(p));
+  if (SG_Parts->ColumnEditors(1).empty()) {
+    GridLineEdit* delay = SG_Create_DigitEdit(SG_Parts, 1);
+    delay->setObjectName("SG_Parts_ME_Delay");
+    delay->setMaxLength(3);
+    AssignHint(delay, 410);
+    // PARTS_SG_ME_Delay_Exit
+    delay->onExit = [this](GridEditor* e) {
+      auto* edit = static_cast<GridLineEdit*>(e);
+      if (e->Grid() == SG_Parts && e->Placed()) {
+        const QString t = edit->text().isEmpty() ? QStringLiteral("0") : edit->text();
+        Parts_SaveDelay(SG_Parts->Row(), FieldNumber(t.toStdString()));
+      }
+    };
+  }
+  for (int p = 1; p <= kPartitionCount; ++p) SG_Edit_Enable(EditorKind::Digit, SG_Parts, p, 1);
+}
+
+void TabParts::Redraw() {
+  for (int p = 1; p <= kPartitionCount; ++p) SG_Parts->SetCell(1, p, QString::number(Model().GetExitDelay(p)));
+}
+
+void TabParts::Parts_SaveDelay(int partition, int seconds) {
+  SG_Parts->SetCell(1, partition, QString::number(seconds));
+  Model().SetExitDelay(partition, seconds);
+}
+
+}  // namespace kestrin

@@ -1,0 +1,99 @@
+#include "editor/tab_util.h"
+
+#include <QEvent>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "editor/focus_colours.h"
+#include "editor/tab_sheet.h"
+#include "model/tab_rules.h"
+
+namespace kestrin {
+
+EnterTracker::EnterTracker(TabSheet* tab) : QObject(tab), tab_(tab) {}
+
+void EnterTracker::Track(QWidget* control, std::vector<QWidget*> labels) {
+  control->installEventFilter(this);
+  labels_[control] = std::move(labels);
+}
+
+bool EnterTracker::eventFilter(QObject* o, QEvent* e) {
+  if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut) {
+    auto it = labels_.find(o);
+    if (it != labels_.end()) {
+      auto* w = static_cast<QWidget*>(o);
+      const FocusState state = e->type() == QEvent::FocusIn ? FocusState::Focused : FocusState::Normal;
+      SetFocusColour(w, state);
+      for (QWidget* label : it->second) SetFocusColour(label, state);
+      if (e->type() == QEvent::FocusIn) emit tab_->controlEntered(w);
+    }
+  }
+  return false;
+}
+
+UpDown::UpDown(QLineEdit* field, int min, int max, const QString& name, QWidget* parent)
+    : QWidget(parent), field_(field), min_(min), max_(max), position_(min) {
+  setObjectName(name);
+  auto* box = new QVBoxLayout(this);
+  box->setContentsMargins(0, 0, 0, 0);
+  box->setSpacing(0);
+  auto make = [&](Qt::ArrowType arrow, int delta, const char* id) {
+    auto* b = new QToolButton(this);
+    b->setObjectName(name + QLatin1String(id));
+    b->setArrowType(arrow);
+    b->setAutoRepeat(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setFixedSize(17, 11);
+    // A press on an arrow focuses the field, so it is coloured and remembered.
+    connect(b, &QToolButton::pressed, this, [this] { field_->setFocus(Qt::MouseFocusReason); });
+    connect(b, &QToolButton::clicked, this, [this, delta] { Step(delta); });
+    box->addWidget(b);
+  };
+  make(Qt::UpArrow, 1, "_Up");
+  make(Qt::DownArrow, -1, "_Down");
+  setFixedSize(17, 22);
+  // The position follows what is typed, as the field's associated arrows do.
+  connect(field_, &QLineEdit::textChanged, this, [this](const QString& t) {
+    const int v = FieldNumber(t.toStdString());
+    position_ = v < min_ ? min_ : (v > max_ ? max_ : v);
+  });
+}
+
+void UpDown::SetPosition(int v) { position_ = v < min_ ? min_ : (v > max_ ? max_ : v); }
+
+void UpDown::Step(int delta) {
+  SetPosition(position_ + delta);
+  field_->setText(QString::number(position_));
+}
+
+void HideOwnTab(QWidget* page) {
+  for (QWidget* w = page->parentWidget(); w; w = w->parentWidget()) {
+    if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+      const int i = tabs->indexOf(page);
+      if (i >= 0) tabs->setTabVisible(i, false);
+      return;
+    }
+  }
+}
+
+QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(name);
+  l->setAutoFillBackground(true);
+  return l;
+}
+
+QFont FixedBoldFont() {
+  QFont f(QStringLiteral("Courier New"));
+  f.setStyleHint(QFont::Monospace);
+  f.setFixedPitch(true);
+  f.setBold(true);
+  return f;
+}
+
+}  // namespace kestrin

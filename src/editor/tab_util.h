@@ -1,0 +1,61 @@
+#pragma once
+// Small pieces shared by the parameter tabs: focus tracking for the
+// remembered-control slots, the up-down arrows of numeric fields, hiding a
+// tab's own header, and builders for labelled controls.
+#include <QLabel>
+#include <QObject>
+#include <QWidget>
+#include <map>
+#include <vector>
+
+class QLineEdit;
+class QToolButton;
+
+namespace kestrin {
+
+class TabSheet;
+
+// Colours a control (and the labels that belong to it) while it has the
+// focus and tells its tab that it was entered.
+class EnterTracker : public QObject {
+  Q_OBJECT
+ public:
+  explicit EnterTracker(TabSheet* tab);
+  void Track(QWidget* control, std::vector<QWidget*> labels = {});
+
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override;
+
+ private:
+  TabSheet* tab_;
+  std::map<QObject*, std::vector<QWidget*>> labels_;
+};
+
+// Up and down arrows bound to a numeric edit field. The arrows step the
+// field's number within the limits; pressing one gives the field the focus.
+class UpDown : public QWidget {
+  Q_OBJECT
+ public:
+  UpDown(QLineEdit* field, int min, int max, const QString& name, QWidget* parent);
+  int Position() const { return position_; }
+  void SetPosition(int v);
+  QLineEdit* Field() const { return field_; }
+  int Min() const { return min_; }
+  int Max() const { return max_; }
+  void Step(int delta);
+
+ private:
+  QLineEdit* field_;
+  int min_;
+  int max_;
+  int position_;
+};
+
+// Hides the page's header in the tab widget that holds it, if any.
+void HideOwnTab(QWidget* page);
+
+QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent);
+// A fixed-pitch bold font for key and password fields.
+QFont FixedBoldFont();
+
+}  // namespace kestrin
