@@ -219,6 +219,9 @@ ReportBlockSize ConfigReport::ExitDelayBlock(int x, int y, bool draw) {
   std::string title = W1251("Задержки на выход разделов (секунды):                                         ");
   std::string header = W1251("№  Выход ");
   int w = static_cast<int>(RoundHalfEven(864LL * Width(header, ReportStyle::Bold), 100));
+  // The eighth cell's header runs past 8 x 1.08 header widths; the frame and
+  // the band reach round it rather than cut it.
+  w = std::max(w, Cw(1010 * 7 + 25) + Width(W1251("№  Выход"), ReportStyle::Bold) + Cw(50));
   if (draw) {
     TableGrid(true, x, y + lh, w, y + 3 * lh, 1, RowRule::AtTop,
               {250, 1260, 2270, 3280, 4290, 5300, 6310, 7320, 900, 1910, 2920, 3930, 4940, 5950, 6960},
@@ -237,7 +240,9 @@ ReportBlockSize ConfigReport::ExitDelayBlock(int x, int y, bool draw) {
 
 ReportBlockSize ConfigReport::LoopBlock(int x, int y, bool draw) {
   int lh = m_.lineHeight;
-  std::string header = W1251("№  Режим                              Раздел  Псевдоним                       ");
+  // "Раздел" and "Псевдоним" stand one place right of where the column rules
+  // at 38.5 and 46.5 would cut their first letters.
+  std::string header = W1251("№  Режим                               Раздел  Псевдоним                      ");
   int w = Width(header, ReportStyle::Bold);
   if (draw) {
     TableGrid(true, x, y + lh, w, y + 3 * lh, kLoopCount, RowRule::AtTop, {250, 3850, 4650}, y + 10 * lh);

@@ -129,8 +129,12 @@ TEST(ReportBlocks, MeasuringDrawsNothingAndHeightsFollowTheLayout) {
   EXPECT_GT(keys.placed, 0);
   EXPECT_EQ(keys.height, (2 + keys.placed) * lh);
   EXPECT_TRUE(r.canvas.ops.empty());
-  // Exit delay table width: 8 x 1.08 x the 9-character header.
-  EXPECT_EQ(r.report->ExitDelayBlock(0, 0, false).width, RoundHalfEven(864LL * 9 * 23, 100));
+  // Exit delay table: at least 8 x 1.08 header widths, and wide enough that
+  // the eighth "№  Выход" (at 70.95 cw) stays inside the frame.
+  int exitWidth = r.report->ExitDelayBlock(0, 0, false).width;
+  EXPECT_GE(exitWidth, RoundHalfEven(864LL * 9 * 23, 100));
+  EXPECT_GE(exitWidth, r.report->Cw(7095) + 8 * 23);
+  EXPECT_LE(exitWidth, r.report->Cw(7095) + 9 * 23);
 }
 
 TEST(ReportContent, HeaderBlocksAndTableTexts) {
