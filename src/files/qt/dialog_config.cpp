@@ -54,15 +54,19 @@ class MaskTextValidator : public QValidator {
 // settings or the folder tree is kept whole, it may only shrink by typing.
 class TypedLengthValidator : public QValidator {
  public:
-  TypedLengthValidator(int maxTyped, QObject* parent) : QValidator(parent), max_(maxTyped) {}
+  TypedLengthValidator(int maxTyped, QObject* parent)
+      : QValidator(parent), max_(maxTyped), allowed_(maxTyped) {}
   void Allow(int length) { allowed_ = std::max(max_, length); }
+  // The allowance shrinks with the text, never below the typed limit.
   State validate(QString& input, int&) const override {
-    return input.size() <= allowed_ ? Acceptable : Invalid;
+    if (input.size() > allowed_) return Invalid;
+    allowed_ = std::max(max_, static_cast<int>(input.size()));
+    return Acceptable;
   }
 
  private:
   int max_;
-  int allowed_ = 0;
+  mutable int allowed_;
 };
 
 void SetCaptionColour(QGroupBox* group, const QColor& colour) {

@@ -122,8 +122,12 @@ TFormSelectPathTree::TFormSelectPathTree(const DriveList* drives, QWidget* paren
 
   connect(TV_Path, &QTreeWidget::itemExpanded, this,
           [this](QTreeWidgetItem* node) { TV_PathExpanding(node); });
-  connect(TV_Path, &QTreeWidget::currentItemChanged, this,
-          [this](QTreeWidgetItem* node) { TV_PathChange(node); });
+  // Selection, not the current item: the view makes its first row current
+  // when it gets the focus, which is no choice of the user.
+  connect(TV_Path, &QTreeWidget::itemSelectionChanged, this, [this] {
+    const auto selected = TV_Path->selectedItems();
+    if (!selected.isEmpty()) TV_PathChange(selected.first());
+  });
   connect(BtnOK, &QPushButton::clicked, this, [this] { BtnOKClick(); });
   connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
