@@ -262,6 +262,36 @@ TEST_F(DialogTest, MaskEditsRefuseTheNineCharactersAndAcceptCyrillic) {
   EXPECT_EQ(Find<QLineEdit>(&d, "E_MaskSuff")->text(), "");
 }
 
+void ClickOn(QWidget* w) {
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(w, &press);
+}
+
+TEST_F(DialogTest, LabelClicksFocusTheirControlWhichTakesTheFocusColour) {
+  TDialogConfig d(settings, nullptr, SettingsStore(ini));
+  d.show();
+  QApplication::setActiveWindow(&d);
+  auto* pref = Find<QLineEdit>(&d, "E_MaskPref");
+  const QColor normal = pref->palette().color(pref->backgroundRole());
+  ClickOn(Find<QLabel>(&d, "L_MaskPref"));
+  EXPECT_EQ(d.focusWidget(), pref);
+  EXPECT_EQ(pref->palette().color(pref->backgroundRole()), QColor(255, 255, 0));
+  ClickOn(Find<QLabel>(&d, "L_MaskDelimiter2"));
+  EXPECT_EQ(d.focusWidget(), Find<QLineEdit>(&d, "E_MaskDelimiter2"));
+  EXPECT_EQ(pref->palette().color(pref->backgroundRole()), normal);
+  // The open-mode label goes to whichever mode is checked.
+  ClickOn(Find<QLabel>(&d, "L_OpenMode"));
+  EXPECT_EQ(d.focusWidget(), Find<QRadioButton>(&d, "RB_OpenNormal"));
+  Find<QRadioButton>(&d, "RB_OpenList")->setChecked(true);
+  ClickOn(Find<QLabel>(&d, "L_OpenMode"));
+  EXPECT_EQ(d.focusWidget(), Find<QRadioButton>(&d, "RB_OpenList"));
+  // A label whose edit is disabled moves nothing.
+  Find<QRadioButton>(&d, "RB_OpenNormal")->setChecked(true);
+  ClickOn(Find<QLabel>(&d, "L_SavePath"));
+  EXPECT_EQ(d.focusWidget(), Find<QRadioButton>(&d, "RB_OpenList"));
+}
+
 TEST_F(DialogTest, ApplyStoresEverythingAndAnEmptyFolderBecomesADelimiter) {
   TDialogConfig d(settings, nullptr, SettingsStore(ini));
   OnModal([](QWidget* w) {
