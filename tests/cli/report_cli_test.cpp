@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <sstream>
+
+#include "cli/cli.h"
+#include "support/pdf_text.h"
+#include "support/test_text.h"
+
+namespace kestrin {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int code;
+  std::string out;
+  std::string err;
+};
+
+Outcome Cfg(std::vector<std::string> args, const std::string& input = "") {
+  std::ostringstream out, err;
+  std::istringstream in(input);
+  int code = cli::Run(args, out, err, in);
+  return {code, out.str(), err.str()};
+}
+
+class ReportCli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::random_device rd;
+    dir_ = fs::temp_directory_path() / ("kestrin-report-cli-" + std::to_string(rd()));
+    fs::create_directories(dir_);
+    if (!test::HavePdfTools()) GTEST_SKIP() << "poppler-utils not installed";
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::remove_all(dir_, ec);
+  }
+  std::string Out(const char* name) const { return (dir_ / name).string(); }
+  fs::path dir_;
+};
+
+TEST_F(ReportCli, PlainFileGivesAPdfWithTheConfiguration) {
+  std::string pdf = Out("office.pdf");
+  auto r = Cfg({"report", test::Fixture("language/realistic_office_roundtrip.in"), "-o", pdf, "--date", "09.12.2026"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  std::string text = test::PdfText(pdf);
+  for (const char* expected :
+       {"Ключ шифрования файла :\"A7F3-99K2-QQ01\"", "Пароль доступа: \"Zx81pw\"", "охранный с задержкой(30сек.)",
+        "Число повторов тревог:3", "СИРЕНА-1(охрана)", "Директор", "Патруль", "************",
+        "Дата печати:09.12.2026"}) {
+    EXPECT_NE(text.find(expected), std::string::npos) << expected;
+  }
+  // Relays print ranges, keys plain lists.
+  EXPECT_NE(text.find("1,3-4"), std::string::npos);
+  EXPECT_NE(text.find("1,2,3,4,5,6,7,8"), std::string::npos);
+  EXPECT_NE(test::PdfInfo(pdf).find("(A4)"), std::string::npos);
+}
+
+TEST_F(ReportCli, ContainerIsOpenedWithItsKey) {
+  std::string pdf = Out("full.pdf");
+  auto r = Cfg({"report", test::Fixture("container/h_full_config.cry"), "--key",
+                "Склад №3/Охрана-2024:Ключ_ДОСТУП", "-o", pdf});
+  ASSERT_EQ(r.code, 0) << r.err;
+  std::string text = test::PdfText(pdf);
+  EXPECT_NE(text.find("\"Склад №3/Охрана-2024:Ключ_ДОСТУП\""), std::string::npos);
+  EXPECT_NE(text.find("250"), std::string::npos);
+
+  std::string wrong = Out("wrong.pdf");
+  auto bad = Cfg({"report", test::Fixture("container/h_full_config.cry"), "--key", "не тот", "-o", wrong});
+  EXPECT_NE(bad.code, 0);
+  EXPECT_FALSE(bad.err.empty());
+  EXPECT_FALSE(fs::exists(wrong));
+}
+
+TEST_F(ReportCli, BadInputIsReportedAndWritesNothing) {
+  std::string pdf = Out("none.pdf");
+  auto missing = Cfg({"report", Out("no-such.ini"), "-o", pdf});
+  EXPECT_EQ(missing.code, cli::kExitBadInput);
+  EXPECT_NE(missing.err.find("Ошибка открытия файла"), std::string::npos);
+  EXPECT_NE(missing.err.find("Проверьте наличие файла"), std::string::npos);
+  EXPECT_FALSE(fs::exists(pdf));
+
+  EXPECT_EQ(Cfg({"report", "-o", pdf}).code, cli::kExitBadInput);
+  EXPECT_EQ(Cfg({"report", "a.ini", "b.ini", "-o", pdf}).code, cli::kExitBadInput);
+  EXPECT_EQ(Cfg({"report", "a.ini", "--bogus"}).code, cli::kExitBadInput);
+  EXPECT_FALSE(fs::exists(pdf));
+}
+
+TEST_F(ReportCli, TheBuiltToolWritesTheReport) {
+  // A separate process: the tool has to bring up Qt by itself.
+  std::string pdf = Out("e2e.pdf");
+  std::string command = std::string("\"") + KESTRIN_CFG_EXE + "\" report \"" +
+                        test::Fixture("language/lf_only_realistic.in") + "\" -o \"" + pdf +
+                        "\" --date 01.02.2027";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  std::string text = test::PdfText(pdf);
+  EXPECT_NE(text.find("Конфигурация устройства:"), std::string::npos);
+  EXPECT_NE(text.find("Дата печати:01.02.2027"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kestrin

@@ -1,0 +1,132 @@
+#include <QAction>
+#include <QFile>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "model/codec.h"
+#include "report/qt/report_printer.h"
+#include "support/pdf_text.h"
+
+namespace kestrin {
+namespace {
+
+T_Command_DEVICE Sample() {
+  T_Command_DEVICE m;
+  m.SetDefaults();
+  m.SetFileKey("FILE-KEY-7");
+  m.SetAlarmRepeats(0);
+  m.SetLoopType(1, 1);
+  m.SetLoopDelay(1, 30);
+  m.SetKeyMode(2, 2);
+  m.SetKeyCode(2, "************");
+  m.SetKeyName(2, Utf8ToCp1251("Обход"));
+  return m;
+}
+
+class ReportPdf : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    if (!test::HavePdfTools()) GTEST_SKIP() << "poppler-utils not installed";
+  }
+  std::string Path(const char* name) const { return dir_.filePath(name).toStdString(); }
+  QTemporaryDir dir_;
+};
+
+TEST_F(ReportPdf, ExportWritesAnA4ReportWithEveryPart) {
+  std::string path = Path("report.pdf");
+  ASSERT_TRUE(ExportReportPdf(QString::fromStdString(path), Sample(), QStringLiteral("09.12.2026")));
+  std::string text = test::PdfText(path);
+  for (const char* expected :
+       {"Конфигурация устройства:", "Ключ шифрования файла :\"FILE-KEY-7\"", "Тип устройства:ППКОП КЕСТРИН 18кГц 8",
+        "Сигнализация и индикация:", "Общие параметры:", "Задержки на выход разделов (секунды):",
+        "охранный с задержкой(30сек.)", "Число повторов тревог:Все тревоги", "Реле при нарушении КТС:",
+        "Обход", "Патруль", "************", "001", "250", "Дата печати:09.12.2026", "Подпись:"}) {
+    EXPECT_NE(text.find(expected), std::string::npos) << expected;
+  }
+  std::string info = test::PdfInfo(path);
+  EXPECT_NE(info.find("ППКОП КЕСТРИН 18кГц 8"), std::string::npos) << info;
+  EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
+  EXPECT_EQ(info.find("Pages:           1\n"), std::string::npos) << "250 keys take several pages";
+}
+
+TEST_F(ReportPdf, ExportToAnUnwritablePlaceFailsAndLeavesNoFile) {
+  QString path = QString::fromStdString(Path("missing/dir/report.pdf"));
+  EXPECT_FALSE(ExportReportPdf(path, Sample(), QStringLiteral("01.01.2027")));
+  EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(ReportPdf, PrintRunsOnlyAfterThePrinterIsChosen) {
+  QString path = QString::fromStdString(Path("printed.pdf"));
+  ReportDialogs cancel;
+  bool asked = false;
+  cancel.askPrinter = [&](QPrinter& printer, QWidget*) {
+    asked = true;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    return false;
+  };
+  EXPECT_FALSE(PrintReport(nullptr, Sample(), QStringLiteral("09.12.2026"), cancel));
+  EXPECT_TRUE(asked);
+  EXPECT_FALSE(QFile::exists(path)) << "a cancelled dialog prints nothing";
+
+  ReportDialogs accept;
+  QString jobTitle;
+  accept.askPrinter = [&](QPrinter& printer, QWidget*) {
+    jobTitle = printer.docName();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    return true;
+  };
+  EXPECT_TRUE(PrintReport(nullptr, Sample(), QStringLiteral("09.12.2026"), accept));
+  EXPECT_EQ(jobTitle, QStringLiteral("ППКОП КЕСТРИН 18кГц 8"));
+  std::string text = test::PdfText(path.toStdString());
+  EXPECT_NE(text.find("Дата печати:09.12.2026"), std::string::npos);
+  EXPECT_NE(text.find("Тип устройства:ППКОП КЕСТРИН 18кГц 8"), std::string::npos);
+}
+
+TEST_F(ReportPdf, PreviewPaintsTheReportAndSavesItAsPdf) {
+  ReportDialogs dialogs;
+  QString chosen = QString::fromStdString(Path("from-preview"));
+  dialogs.askPdfPath = [&](QWidget*) { return chosen; };
+  T_Command_DEVICE model = Sample();
+  std::unique_ptr<QPrintPreviewDialog> preview(
+      CreateReportPreview(nullptr, model, QStringLiteral("09.12.2026"), dialogs));
+  // The preview keeps its own copy: later edits do not leak into it.
+  model.SetFileKey("CHANGED");
+
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  QString painted = QString::fromStdString(Path("painted.pdf"));
+  printer.setOutputFileName(painted);
+  emit preview->paintRequested(&printer);
+  std::string paintedText = test::PdfText(painted.toStdString());
+  EXPECT_NE(paintedText.find("\"FILE-KEY-7\""), std::string::npos);
+
+  auto* save = preview->findChild<QAction*>(QStringLiteral("A_SaveReportPdf"));
+  ASSERT_NE(save, nullptr);
+  EXPECT_EQ(save->text(), QStringLiteral("Сохранить в PDF..."));
+  save->trigger();
+  std::string saved = test::PdfText((chosen + QStringLiteral(".pdf")).toStdString());
+  EXPECT_NE(saved.find("\"FILE-KEY-7\""), std::string::npos);
+  EXPECT_EQ(saved.find("CHANGED"), std::string::npos);
+}
+
+TEST_F(ReportPdf, PreviewReportsAFailedSave) {
+  ReportDialogs dialogs;
+  dialogs.askPdfPath = [&](QWidget*) { return QString::fromStdString(Path("no/such/dir/r.pdf")); };
+  QString what;
+  dialogs.showError = [&](QWidget*, const QString& w, const QString&) { what = w; };
+  std::unique_ptr<QPrintPreviewDialog> preview(CreateReportPreview(nullptr, Sample(), {}, dialogs));
+  auto* save = preview->findChild<QAction*>(QStringLiteral("A_SaveReportPdf"));
+  ASSERT_NE(save, nullptr);
+  save->trigger();
+  EXPECT_EQ(what, QStringLiteral("Ошибка записи в файл - файл не может быть создан"));
+}
+
+}  // namespace
+}  // namespace kestrin
