@@ -1,0 +1,188 @@
+#pragma once
+// Shared by the main window tests: fake file dialogs, a driver that answers
+// modal dialogs in order, and a window over a temporary folder and settings.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <memory>
+
+#include "editor/hints.h"
+#include "editor/tform2.h"
+#include "files/app_state.h"
+#include "files/drive_list.h"
+#include "files/qt/file_dialogs.h"
+#include "report/qt/form_dialog_set_key_config.h"
+#include "report/qt/form_error_message.h"
+#include "report/qt/form_ok_message.h"
+
+namespace kestrin::test {
+
+class FakeFileDialogs : public FileDialogs {
+ public:
+  QString openAnswer;
+  QString saveAnswer;
+  int openCalls = 0;
+  int saveCalls = 0;
+  QStringList lastFilters;
+  QString lastSelected;
+  QString lastFolder;
+  QString lastProposed;
+
+  QString OpenFile(QWidget*, const QStringList& filters, const QString& selected,
+                   const QString&) override {
+    ++openCalls;
+    lastFilters = filters;
+    lastSelected = selected;
+    return openAnswer;
+  }
+  QString SaveFile(QWidget*, const QString& folder, const QString& proposedName,
+                   const QStringList& filters, const QString&) override {
+    ++saveCalls;
+    lastFolder = folder;
+    lastProposed = proposedName;
+    lastFilters = filters;
+    return saveAnswer;
+  }
+};
+
+// One line per dialog seen: "<objectName>: <message> / <second text>".
+inline QString Describe(QWidget* w) {
+  if (auto* e = qobject_cast<TFormErrorMessage*>(w))
+    return QStringLiteral("error: ") + e->Message() + QStringLiteral(" / ") + e->Recommendation();
+  if (auto* o = qobject_cast<TFormOkMessage*>(w))
+    return QStringLiteral("ok: ") + o->Message() + QStringLiteral(" / ") + o->SecondLine();
+  if (qobject_cast<TFormDialogSetKeyConfig*>(w)) return QStringLiteral("key");
+  return w->objectName();
+}
+
+inline void Click(QWidget* dialog, const char* button) {
+  auto* b = dialog->findChild<QPushButton*>(QString::fromLatin1(button));
+  ASSERT_NE(b, nullptr) << button;
+  ASSERT_TRUE(b->isVisible()) << button;
+  b->click();
+}
+
+// Answers modal dialogs in the order they appear. A dialog with no answer
+// left is logged as unexpected and rejected, so a test never hangs.
+class ModalDriver {
+ public:
+  using Answer = std::function<void(QWidget*)>;
+  ModalDriver() {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
+    timer_.start();
+  }
+  void Then(Answer answer) { answers_.push_back(std::move(answer)); }
+  // Clicks a button of the next dialog.
+  void ThenClick(const char* button) {
+    Then([button](QWidget* w) { Click(w, button); });
+  }
+  void ThenKey(const QString& key) {
+    Then([key](QWidget* w) {
+      w->findChild<QLineEdit*>(QStringLiteral("EditKEYConfig"))->setText(key);
+      Click(w, "BtnOK");
+    });
+  }
+  QStringList seen;
+  int unexpected = 0;
+  int Pending() const { return static_cast<int>(answers_.size()); }
+
+ private:
+  void Tick() {
+    QWidget* w = QApplication::activeModalWidget();
+    if (!w || !w->isVisible()) return;
+    seen << Describe(w);
+    if (answers_.empty()) {
+      ++unexpected;
+      if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
+      return;
+    }
+    Answer answer = std::move(answers_.front());
+    answers_.pop_front();
+    answer(w);
+  }
+  QTimer timer_;
+  std::deque<Answer> answers_;
+};
+
+inline QByteArray ReadBytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// The container fixture and the key that opens it (blanks count as typed).
+inline const char* kContainerFixture = "container/b_offset5_filler.cry";
+inline QString ContainerKey() { return QStringLiteral("  пароль 42  "); }
+
+inline QString FixturePath(const char* relative) {
+  return QStringLiteral(KESTRIN_FIXTURES "/") + QString::fromLatin1(relative);
+}
+
+// A window over a temporary working folder and settings file.
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    QDir(dir.path()).mkpath(QStringLiteral("work"));
+    QDir(dir.path()).mkpath(QStringLiteral("disk"));
+    App().text.Clear();
+    App().edited.SetDefaults();
+    App().lastAppliedKey.clear();
+    FormDialogSetKeyConfig().SetKeyText(QString());
+    HideHint(false);
+    drives.SetDrives({{"disk", (Path("disk") + QLatin1Char('/')).toStdString(),
+                       DriveKind::Removable}});
+  }
+  void TearDown() override {
+    window.reset();
+    HideHint(false);
+  }
+
+  QString Path(const QString& relative) const { return dir.path() + QLatin1Char('/') + relative; }
+  QString Work(const QString& name) const { return Path(QStringLiteral("work/") + name); }
+
+  std::shared_ptr<SettingsStore> Store() {
+    return std::make_shared<SettingsStore>(Path(QStringLiteral("settings.ini")));
+  }
+
+  // Creates and shows the window (which loads the start-up file).
+  TForm2& Start(std::vector<std::string> args = {}) {
+    TForm2Options options;
+    options.args = std::move(args);
+    options.workFolder = Work(QString()).toStdString();
+    options.programFolder = (dir.path() + QLatin1Char('/')).toStdString();
+    options.drives = &drives;
+    options.fileDialogs = &dialogs;
+    options.settings = Store();
+    window = std::make_unique<TForm2>(options);
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    return *window;
+  }
+
+  template <class T = QWidget>
+  T* Find(const char* name) const {
+    return window->findChild<T*>(QString::fromLatin1(name));
+  }
+
+  QTemporaryDir dir;
+  FakeFileDialogs dialogs;
+  FakeDriveList drives;
+  ModalDriver modals;
+  std::unique_ptr<TForm2> window;
+};
+
+}  // namespace kestrin::test
