@@ -1,6 +1,7 @@
 #include "files/qt/dialog_config.h"
 
 #include <QButtonGroup>
+#include <algorithm>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
