@@ -1,4 +1,9 @@
 #include <QAction>
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QFile>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -9,6 +14,7 @@
 
 #include "model/codec.h"
 #include "report/qt/report_printer.h"
+#include "report/report_layout.h"
 #include "support/pdf_text.h"
 
 namespace kestrin {
@@ -36,6 +42,35 @@ class ReportPdf : public ::testing::Test {
   std::string Path(const char* name) const { return dir_.filePath(name).toStdString(); }
   QTemporaryDir dir_;
 };
+
+TEST(ReportQtCanvas, SetUpReadsResolutionOffsetsAndTheMonospacedFont) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter writer(&buffer);
+  writer.setResolution(600);
+  writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 20, 10, 20),
+                                   QPageLayout::Millimeter));
+  QPainter painter(&writer);
+  QtReportCanvas canvas(painter, writer);
+  T_Command_DEVICE model;
+  ConfigReport report(canvas, model, "");
+  const ReportMetrics& m = report.ReportPageSetup();
+  painter.end();
+  EXPECT_EQ(m.dpiX, 600);
+  // Qt keeps page margins in whole points, hence the tolerances.
+  EXPECT_NEAR(m.originX, 236, 5);  // 10 mm
+  EXPECT_NEAR(m.originY, 472, 5);  // 20 mm
+  // 210 mm less four times 10 mm, in 1/250 inch.
+  EXPECT_NEAR(m.usableWidth, 1673, 8);
+  EXPECT_NEAR(m.pageLimit, 2136, 8);  // 297 mm less 80 mm
+  // Courier New 11 pt (or its metric twin): 0.6 em wide characters.
+  EXPECT_EQ(m.charWidth, 23);
+  EXPECT_GE(m.lineHeight, 40);
+  EXPECT_LE(m.lineHeight, 46);
+  EXPECT_EQ(canvas.TextWidth(Utf8ToCp1251("Ключи"), ReportStyle::Bold),
+            canvas.TextWidth("WWiii", ReportStyle::Regular));
+}
 
 TEST_F(ReportPdf, ExportWritesAnA4ReportWithEveryPart) {
   std::string path = Path("report.pdf");
