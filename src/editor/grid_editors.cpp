@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -10,6 +11,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStylePainter>
+#include <QTimer>
 #include <QToolTip>
 
 #include "editor/input_filter_qt.h"
@@ -180,9 +182,11 @@ GridLineEdit::GridLineEdit(EditorKind kind, StringGrid* grid)
   setFrame(false);
   switch (kind) {
     case EditorKind::Digit:
+      filter_ = InputFilter::Digital;
       InstallChangeFilter(this, InputFilter::Digital);
       break;
     case EditorKind::Hex:
+      filter_ = InputFilter::Hex;
       InstallKeyFilter(this, InputFilter::Hex);
       // Hex editors show upper-case letters only.
       connect(this, &QLineEdit::textEdited, this, [this](const QString& t) {
@@ -195,12 +199,14 @@ GridLineEdit::GridLineEdit(EditorKind kind, StringGrid* grid)
       });
       break;
     default:
+      filter_ = InputFilter::Text;
       InstallKeyFilter(this, InputFilter::Text);
       break;
   }
 }
 
 void GridLineEdit::SetKeyFilter(InputFilter filter) {
+  filter_ = filter;
   const QValidator* old = validator();
   InstallKeyFilter(this, filter);
   if (old && old != validator()) delete old;
@@ -210,6 +216,12 @@ void GridLineEdit::keyPressEvent(QKeyEvent* e) {
   if (IsCloseKey(e)) {
     e->accept();
     Finish(true);
+    return;
+  }
+  // Pasted text is filtered before the length limit cuts it.
+  if (e->matches(QKeySequence::Paste) && filter_) {
+    e->accept();
+    insert(FilterQString(*filter_, QGuiApplication::clipboard()->text()));
     return;
   }
   QLineEdit::keyPressEvent(e);
@@ -237,6 +249,7 @@ GridComboBox::GridComboBox(StringGrid* grid) : QComboBox(grid->parentWidget()), 
   setItemDelegate(new ListItemDelegate(&itemHeight_, this));
   setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
   connect(this, qOverload<int>(&QComboBox::highlighted), this, &GridComboBox::ShowHelp);
+  connect(this, qOverload<int>(&QComboBox::activated), this, [this] { Finish(true); });
 }
 
 void GridComboBox::SetItemHeight(int h) { itemHeight_ = h > 8 ? h : 8; }
@@ -277,7 +290,9 @@ void GridComboBox::ShowHelp(int index) {
 void GridComboBox::hidePopup() {
   QComboBox::hidePopup();
   if (help_) help_->hide();
-  if (IsOpen()) Finish(true);
+  // The list reports the chosen item only after closing up; a choice closes
+  // the editor from activated(), Esc or a click elsewhere from here.
+  if (IsOpen()) QTimer::singleShot(0, this, [this] { Finish(true); });
 }
 
 void GridComboBox::AfterHide() {

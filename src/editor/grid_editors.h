@@ -72,6 +72,9 @@ class GridLineEdit : public QLineEdit, public GridEditor {
   void keyPressEvent(QKeyEvent* e) override;
   void focusOutEvent(QFocusEvent* e) override;
   void OpenOver(const QRect& cellRect, const QString& cellText, const QString& tunedText) override;
+
+ private:
+  std::optional<InputFilter> filter_;
 };
 
 class GridComboBox : public QComboBox, public GridEditor {
