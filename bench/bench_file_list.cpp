@@ -1,0 +1,140 @@
+// File list over a folder of 10,000 files, and the check rules over 1,000
+// configuration files.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "files/container.h"
+#include "files/file_bytes.h"
+#include "files/file_list.h"
+#include "files/workflow.h"
+#include "model/reader.h"
+#include "model/writer.h"
+#include "report/checks.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace kestrin;
+
+void Put(const fs::path& p, const std::string& bytes) {
+  std::ofstream f(p, std::ios::binary);
+  f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A folder of plain and container files, made once per run. Plain files are
+// hard links to one full configuration (561 lines) to spare the disk.
+struct BenchFolder {
+  fs::path dir;
+  BenchFolder(int plain, int containers, const char* tag) {
+    std::random_device rd;
+    dir = fs::temp_directory_path() / ("kestrin-bench-" + std::string(tag) + std::to_string(rd()));
+    fs::create_directories(dir);
+    T_Command_DEVICE m;
+    m.SetDefaults();
+    m.SetFileKey("bench");
+    const fs::path first = dir / "cfg00000.ini";
+    Put(first, WriteConfigTextCrLf(m));
+    for (int i = 1; i < plain; ++i) {
+      char name[32];
+      std::snprintf(name, sizeof name, "cfg%05d.ini", i);
+      std::error_code ec;
+      fs::create_hard_link(first, dir / name, ec);
+      if (ec) fs::copy_file(first, dir / name);
+    }
+    const std::string body(4096, '\x33');
+    for (int i = 0; i < containers; ++i) {
+      char name[32], id[16];
+      std::snprintf(name, sizeof name, "pan%05d.cry", i);
+      std::snprintf(id, sizeof id, "%012X", i);
+      Put(dir / name, ContainerDeviceName() + "\r\n" + "Panel     " + id + body);
+    }
+  }
+  ~BenchFolder() {
+    std::error_code ec;
+    fs::remove_all(dir, ec);
+  }
+  std::string Str() const { return dir.string(); }
+};
+
+BenchFolder& Big() {
+  static BenchFolder f(5000, 5000, "list");
+  return f;
+}
+
+void BM_ListOpen10000(benchmark::State& state) {
+  T_Command_DEVICE scratch;
+  FileList list(scratch);
+  const std::string folder = Big().Str();  // made before timing starts
+  for (auto _ : state) {
+    list.Open(folder);
+    benchmark::DoNotOptimize(list.Rows().size());
+  }
+  state.counters["rows"] = static_cast<double>(list.Rows().size());
+}
+BENCHMARK(BM_ListOpen10000)->Unit(benchmark::kMillisecond);
+
+void BM_ListTick10000(benchmark::State& state) {
+  T_Command_DEVICE scratch;
+  FileList list(scratch);
+  list.Open(Big().Str());
+  // Plain files come first, so most ticks measured parse two full files.
+  for (auto _ : state) {
+    auto tested = list.Tick();
+    if (tested.size() < 2) {
+      state.PauseTiming();
+      list.Open(Big().Str());
+      state.ResumeTiming();
+    }
+    benchmark::DoNotOptimize(tested);
+  }
+}
+BENCHMARK(BM_ListTick10000)->Unit(benchmark::kMicrosecond);
+
+void BM_ListSort10000(benchmark::State& state) {
+  T_Command_DEVICE scratch;
+  FileList list(scratch);
+  list.Open(Big().Str());
+  for (auto _ : state) list.Sort(kListColumnFile);
+}
+BENCHMARK(BM_ListSort10000)->Unit(benchmark::kMillisecond);
+
+// What kestrin-cfg check does per file: read, parse, complete keys, all rules.
+void BM_Check1000Files(benchmark::State& state) {
+  static BenchFolder folder(1000, 0, "check");
+  const auto names = FindConfigFiles(folder.Str(), false);
+  size_t violations = 0;
+  for (auto _ : state) {
+    violations = 0;
+    for (const auto& name : names) {
+      std::string bytes;
+      ReadFileBytes(JoinListPath(folder.Str(), name), bytes);
+      TextBuffer text;
+      text.SetBytes(bytes);
+      T_Command_DEVICE model;
+      LoadConfigText(text.Text(), model);
+      CompleteKeys(model, std::string());
+      violations += ReportViolations(model).size();
+    }
+  }
+  state.counters["files"] = static_cast<double>(names.size());
+  state.counters["violations"] = static_cast<double>(violations);
+}
+BENCHMARK(BM_Check1000Files)->Unit(benchmark::kMillisecond);
+
+// The rules alone over one full configuration with a key double at the end.
+void BM_ReportViolations(benchmark::State& state) {
+  T_Command_DEVICE m;
+  m.SetDefaults();
+  m.SetFileKey("k");
+  m.SetKeyCode(249, "123412341234");
+  m.SetKeyCode(250, "123412341234");
+  for (auto _ : state) benchmark::DoNotOptimize(ReportViolations(m));
+}
+BENCHMARK(BM_ReportViolations)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
