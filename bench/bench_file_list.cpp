@@ -135,6 +135,20 @@ void BM_ReportViolations(benchmark::State& state) {
 }
 BENCHMARK(BM_ReportViolations)->Unit(benchmark::kMicrosecond);
 
+// Worst case of the duplicate-code rule: 250 distinct real codes.
+void BM_ReportViolationsAllCodes(benchmark::State& state) {
+  T_Command_DEVICE m;
+  m.SetDefaults();
+  m.SetFileKey("k");
+  for (int k = 1; k <= kKeyCount; ++k) {
+    char code[16];
+    std::snprintf(code, sizeof code, "%012d", 100000 + k);
+    m.SetKeyCode(k, code);
+  }
+  for (auto _ : state) benchmark::DoNotOptimize(ReportViolations(m));
+}
+BENCHMARK(BM_ReportViolationsAllCodes)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -6,6 +6,7 @@
 
 #include "files/container.h"
 #include "files/file_bytes.h"
+#include "files/workflow.h"
 #include "model/codec.h"
 #include "model/reader.h"
 
@@ -127,6 +128,7 @@ void FileList::TestPlain(FileListRow& row) {
   // Parsing the file is the test; the scratch model keeps the result.
   text_->SetBytes(bytes);
   LoadConfigText(text_->Text(), scratch_);
+  CompleteKeys(scratch_, std::string());
 }
 
 void FileList::TestContainer(FileListRow& row) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 namespace kestrin {
@@ -250,6 +251,27 @@ TEST(Checks, CodeDouble) {
   auto report = ReportViolations(m);
   ASSERT_EQ(report.size(), 3u);
   EXPECT_EQ(report[2].item, 90);
+}
+
+TEST(Checks, KeyRuleAgreesWithCheckCodeDouble) {
+  // Codes drawn from a small pool so that pairs, triples and placeholders mix.
+  const std::vector<std::string> pool = {"", "000000000000", "************", "111111111111",
+                                         "222222222222", "33333333333A", "33333333333a"};
+  std::mt19937 rng(7);
+  for (int round = 0; round < 40; ++round) {
+    T_Command_DEVICE m = Passing();
+    const int used = 1 + static_cast<int>(rng() % kKeyCount);
+    for (int k = 1; k <= used; ++k) {
+      // Mostly unique codes, a few from the pool.
+      m.SetKeyCode(k, rng() % 8 == 0 ? pool[rng() % pool.size()] : PadNumber(k, 12, '0'));
+    }
+    std::vector<int> expected;
+    for (int k = 1; k <= kKeyCount; ++k)
+      if (Check_Code_Double(m, k) != 0) expected.push_back(k);
+    std::vector<int> reported;
+    for (const auto& v : ReportViolations(m)) reported.push_back(v.item);
+    EXPECT_EQ(reported, expected) << "round " << round;
+  }
 }
 
 TEST(Checks, CommonPasswordAndFileKey) {
