@@ -125,9 +125,12 @@ void TabCommon::AdoptModeGroups(TabMode& mode) {
 }
 
 void TabCommon::Redraw() {
-  E_Common_KEY->setText(ToQ(Model().GetFileKey()));
-  E_Common_KEYOld->setText(ToQ(Model().GetOldFileKey()));
-  E_Common_Password->setText(ToQ(Model().GetPasswordCommand()));
+  // A key or password read from a file may hold characters the filters
+  // refuse; they are kept so that saving does not change them behind the
+  // installer's back.
+  SetTextUnfiltered(E_Common_KEY, ToQ(Model().GetFileKey()));
+  SetTextUnfiltered(E_Common_KEYOld, ToQ(Model().GetOldFileKey()));
+  SetTextUnfiltered(E_Common_Password, ToQ(Model().GetPasswordCommand()));
 }
 
 void TabCommon::UnLoad() {

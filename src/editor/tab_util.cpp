@@ -1,6 +1,8 @@
 #include "editor/tab_util.h"
 
 #include <QEvent>
+#include <QVariant>
+#include <algorithm>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -69,6 +71,20 @@ void UpDown::SetPosition(int v) { position_ = v < min_ ? min_ : (v > max_ ? max_
 void UpDown::Step(int delta) {
   SetPosition(position_ + delta);
   field_->setText(QString::number(position_));
+}
+
+void SetTextUnfiltered(QLineEdit* field, const QString& text) {
+  // The length limit bounds typing only; a longer stored value is shown whole.
+  QVariant limit = field->property("typingMaxLength");
+  if (!limit.isValid()) {
+    limit = field->maxLength();
+    field->setProperty("typingMaxLength", limit);
+  }
+  field->setMaxLength(std::max(limit.toInt(), static_cast<int>(text.size())));
+  const QValidator* filter = field->validator();
+  field->setValidator(nullptr);
+  field->setText(text);
+  field->setValidator(filter);
 }
 
 void HideOwnTab(QWidget* page) {

@@ -51,6 +51,10 @@ class UpDown : public QWidget {
   int position_;
 };
 
+// Shows a stored value as it is: the field's input filter judges what the
+// user types or pastes, never the value the model already holds.
+void SetTextUnfiltered(QLineEdit* field, const QString& text);
+
 // Hides the page's header in the tab widget that holds it, if any.
 void HideOwnTab(QWidget* page);
 
