@@ -87,9 +87,9 @@ class ListItemDelegate : public QStyledItemDelegate {
     p->restore();
   }
   QSize sizeHint(const QStyleOptionViewItem& opt, const QModelIndex& index) const override {
-    QSize s = QStyledItemDelegate::sizeHint(opt, index);
-    s.setHeight(*height_);
-    return s;
+    // Only the name is drawn, so only the name sets the list's width.
+    const QString name = ItemName(index.data(Qt::DisplayRole).toString());
+    return QSize(opt.fontMetrics.horizontalAdvance(name) + 8, *height_);
   }
 
  private:

@@ -71,7 +71,6 @@ QSlider* TrackBar(const char* name, int max, QWidget* parent) {
   t->setTickInterval(1);
   t->setTickPosition(QSlider::TicksBelow);
   t->setFixedWidth(150);
-  t->setAutoFillBackground(true);
   return t;
 }
 

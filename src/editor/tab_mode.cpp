@@ -20,7 +20,6 @@ namespace {
 QCheckBox* MakeCheck(const char* name, const QString& text, QWidget* parent) {
   auto* c = new QCheckBox(text, parent);
   c->setObjectName(name);
-  c->setAutoFillBackground(true);
   return c;
 }
 QComboBox* MakeCombo(const char* name, const QStringList& items, QWidget* parent) {
@@ -90,7 +89,6 @@ TabMode::TabMode(T_Command_DEVICE& model, QWidget* parent) : TabSheet(model, "Ta
   TB_Mode_Accel->setTickPosition(QSlider::TicksBelow);
   TB_Mode_Accel->setTickInterval(1);
   TB_Mode_Accel->setFixedWidth(150);
-  TB_Mode_Accel->setAutoFillBackground(true);
   accel1->setBuddy(TB_Mode_Accel);
   L_Mode_Accel2 = MakeLabel("L_Mode_Accel2", QStringLiteral(" (0)"), GB_Mode_Common);
   cl->addWidget(accel1, 2, 0);

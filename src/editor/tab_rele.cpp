@@ -35,10 +35,8 @@ TabRele::TabRele(T_Command_DEVICE& model, QWidget* parent) : TabSheet(model, "Ta
 
   CB_Rele_ActiveKTS = new QCheckBox(QStringLiteral("Активация реле при нарушении шлейфа КТС"), this);
   CB_Rele_ActiveKTS->setObjectName("CB_Rele_ActiveKTS");
-  CB_Rele_ActiveKTS->setAutoFillBackground(true);
   CB_Rele_ActiveTamper = new QCheckBox(QStringLiteral("Активация реле при нарушении тампера"), this);
   CB_Rele_ActiveTamper->setObjectName("CB_Rele_ActiveTamper");
-  CB_Rele_ActiveTamper->setAutoFillBackground(true);
   column->addWidget(CB_Rele_ActiveKTS, 0, Qt::AlignLeft);
   column->addWidget(CB_Rele_ActiveTamper, 0, Qt::AlignLeft);
   column->addStretch(1);

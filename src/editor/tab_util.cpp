@@ -100,7 +100,6 @@ void HideOwnTab(QWidget* page) {
 QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
   auto* l = new QLabel(text, parent);
   l->setObjectName(name);
-  l->setAutoFillBackground(true);
   return l;
 }
 
