@@ -19,8 +19,11 @@ using dialogs::TextLook;
 
 namespace {
 constexpr int kWidth = 780;
-constexpr int kDesignHeight = 192;
-constexpr int kOpeningHeight = 179;
+// The window heights count the title bar and borders; Qt sizes the client
+// area, so take a usual caption and frame off.
+constexpr int kTitleAndBorders = 28;
+constexpr int kDesignHeight = 192 - kTitleAndBorders;
+constexpr int kOpeningHeight = TFormDialogSetKeyConfig::kOpeningWindowHeight - kTitleAndBorders;
 }  // namespace
 
 TFormDialogSetKeyConfig::TFormDialogSetKeyConfig(QWidget* parent) : QDialog(parent) {

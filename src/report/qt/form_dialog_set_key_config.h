@@ -17,6 +17,8 @@ class TFormDialogSetKeyConfig : public QDialog {
   static constexpr int kResultApply = 1;   // "Применить"
   static constexpr int kResultCancel = 2;  // "Отказаться", Esc or closing
   static constexpr int kKeyMaxLength = 32;
+  // Outer height of the window in the opening layout, title bar included.
+  static constexpr int kOpeningWindowHeight = 179;
 
   explicit TFormDialogSetKeyConfig(QWidget* parent = nullptr);
 
