@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QTabWidget>
+#include <QTableWidget>
 
 #include "editor/qt_text.h"
 #include "files/qt/list_file_config.h"
@@ -113,6 +114,68 @@ TEST_F(WorkflowTest, SaveRefusedByChecksShowsNoFileDialog) {
   EXPECT_EQ(dialogs.saveCalls, 0);
   EXPECT_EQ(window->Pages()->currentWidget(), Find("Tab_Common"));
   EXPECT_EQ(window->focusWidget(), Find("E_Common_KEY"));
+}
+
+TEST_F(WorkflowTest, CheckDefaultRedrawsAndGoesOnThenFixStops) {
+  auto* indicator = Find<QLineEdit>("E_Indic_ExtIndic");
+  indicator->setText(QStringLiteral("0"));  // below the minimum of 1
+  modals.Then([](QWidget* w) {
+    EXPECT_TRUE(Describe(w).contains(
+        QStringLiteral("Недопустимая величина времени работы выносного индикатора")));
+    Click(w, "B_Default");
+  });
+  modals.ThenClick("B_Cancel");  // then the missing file key: "Исправить"
+  Press("B_Save");
+  EXPECT_EQ(modals.seen.size(), 2);
+  EXPECT_EQ(App().edited.GetIndicatorTime(), 90);
+  EXPECT_EQ(indicator->text(), QStringLiteral("90"));  // redrawn at once
+  EXPECT_EQ(dialogs.saveCalls, 0);
+  EXPECT_EQ(window->focusWidget(), Find("E_Common_KEY"));
+}
+
+TEST_F(WorkflowTest, CheckFixGoesToTheGridCell) {
+  App().edited.SetLoopType(3, 1);  // a delayed loop beyond the maximum delay
+  App().edited.SetLoopDelay(3, 500);
+  window->Redraw_All();
+  SetKeyField(QStringLiteral("K1"));
+  modals.Then([](QWidget* w) {
+    EXPECT_TRUE(Describe(w).contains(
+        QStringLiteral("Недопустимая величина времени задержки сработки по шлейфу.")))
+        << Describe(w).toStdString();
+    Click(w, "B_Cancel");
+  });
+  Press("B_SaveToDevice");
+  EXPECT_EQ(modals.seen.size(), 1) << modals.seen.join(QLatin1Char('\n')).toStdString();  // no drive chooser
+  auto* grid = Find<QTableWidget>("SG_Shleifs");
+  EXPECT_EQ(window->Pages()->currentWidget(), Find("Tab_Shleifs"));
+  EXPECT_EQ(window->focusWidget(), grid);
+  EXPECT_EQ(grid->currentRow(), 2);  // loop 3 below the header row
+  EXPECT_EQ(grid->currentColumn(), 2);
+  EXPECT_FALSE(QFileInfo::exists(Disk(QStringLiteral("config.ini"))));
+}
+
+TEST_F(WorkflowTest, CheckDialogClosedLeavesTheFocusAlone) {
+  window->GotoItem(Find("Tab_Indic"), Find("E_Indic_ExtIndic"));
+  modals.Then([](QWidget* w) { w->close(); });
+  Press("B_Save");
+  EXPECT_EQ(modals.seen.size(), 1);
+  EXPECT_EQ(window->Pages()->currentWidget(), Find("Tab_Indic"));
+  EXPECT_EQ(dialogs.saveCalls, 0);
+}
+
+TEST(FileDialogFiltersTest, PipeFiltersBecomeQtNameFilters) {
+  QStringList open = QtNameFilters(OpenDialogFilter());
+  EXPECT_EQ(open, (QStringList{
+                      "Конфигурация прибора (*.ini) (*.ini)",
+                      "Конфигурация GSM-прибора (*.gsm) (*.gsm)",
+                      "Шифрованная конфигурация (*.cry) (*.cry)",
+                      "Все поддерживаемые форматы (*.ini, *.gsm, *.cry) (*.ini *.gsm *.cry)"}));
+  // The save filter's last mask is separated by a comma and a blank.
+  QStringList save = QtNameFilters(SaveDialogFilter());
+  EXPECT_EQ(save.size(), 3);
+  EXPECT_EQ(save.value(2), QStringLiteral("Все поддерживаемые форматы (*.ini, *.gsm) (*.ini *.gsm)"));
+  EXPECT_EQ(QtNameFilters(QStringLiteral("odd|")), QStringList{QStringLiteral("odd ()")});
+  EXPECT_TRUE(QtNameFilters(QStringLiteral("lonely")).isEmpty());
 }
 
 TEST_F(WorkflowTest, SaveOverWriteProtectedFileIsRefusedAndKeepsIt) {
