@@ -80,7 +80,7 @@ void AssignHint(QWidget* control, int number) {
   control->setProperty("showHint", true);
   control->setProperty("helpContext", number);
   control->setToolTip(text);
-  InstallFilter();
+  InstallHintTiming();
 }
 
 void InstallHintTiming() {

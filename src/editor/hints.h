@@ -20,8 +20,9 @@ QString HintText(int number);
 void AssignHint(QWidget* control, int number);
 
 // Installs the tooltip timing for the whole application: a proxy style with
-// a 1000 ms wake-up delay (call it after any QApplication::setStyle) and the
-// event filter that shows tooltips until the mouse leaves. Idempotent.
+// a 1000 ms wake-up delay and the event filter that shows tooltips until the
+// mouse leaves. Idempotent; AssignHint calls it. Call it again after any
+// QApplication::setStyle.
 void InstallHintTiming();
 
 // Runs before every tooltip: may change the text (empty: no tooltip) and
