@@ -4,6 +4,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QShowEvent>
+#include <QHideEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -324,9 +326,14 @@ void ListFileConfigPanel::keyPressEvent(QKeyEvent* event) {
 }
 
 void ListFileConfigPanel::hideEvent(QHideEvent* event) {
-  // The test timer runs only in list mode.
-  timer_->stop();
+  // The test timer runs only in list mode; minimising the window is no reason to stop.
+  if (!event->spontaneous()) timer_->stop();
   QWidget::hideEvent(event);
+}
+
+void ListFileConfigPanel::showEvent(QShowEvent* event) {
+  if (list_.HasUntested() && !timer_->isActive()) timer_->start();
+  QWidget::showEvent(event);
 }
 
 }  // namespace kestrin

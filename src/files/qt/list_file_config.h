@@ -99,6 +99,7 @@ class ListFileConfigPanel : public QWidget {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void ListFileConfigSelectItem();

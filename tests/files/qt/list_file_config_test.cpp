@@ -198,6 +198,20 @@ TEST(ListFileConfigPanel, CancelEscapeAndManualStopTheTimer) {
   p.Button("B_OpenDirectly")->click();
   EXPECT_EQ(manual, 1);
   EXPECT_FALSE(p.panel.Timer()->isActive());
+
+  // Hidden by the window after a successful open: the timer stops; shown
+  // again with rows left untested, it resumes.
+  p.panel.Open(dir.Q());
+  p.panel.show();
+  p.panel.hide();
+  EXPECT_FALSE(p.panel.Timer()->isActive());
+  p.panel.show();
+  EXPECT_TRUE(p.panel.Timer()->isActive());
+  while (p.panel.TimerTestListConfigTimer()) {
+  }
+  p.panel.hide();
+  p.panel.show();
+  EXPECT_FALSE(p.panel.Timer()->isActive());
 }
 
 }  // namespace
