@@ -2,6 +2,7 @@
 // configuration files.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>

@@ -64,7 +64,8 @@ QPixmap DrawImage(int index) {
 }  // namespace
 
 QIcon ListFileConfigImage(int index) {
-  static QIcon images[5];
+  // Never freed: icons must not outlive the application object at exit.
+  static QIcon* images = new QIcon[5];
   if (index < 0 || index > 4) return QIcon();
   if (images[index].isNull()) images[index] = QIcon(DrawImage(index));
   return images[index];
