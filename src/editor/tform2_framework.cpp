@@ -141,8 +141,11 @@ void TForm2::ConnectFocusTracking() {
   for (QLabel* label : PagesParam->findChildren<QLabel*>()) {
     if (label->buddy()) label->installEventFilter(this);
   }
+  // The arrows of an up-down are its children: they receive the press.
   for (QWidget* w : PagesParam->findChildren<QWidget*>()) {
-    if (w->objectName().startsWith(QLatin1String("UD_"))) w->installEventFilter(this);
+    if (!w->objectName().startsWith(QLatin1String("UD_"))) continue;
+    w->installEventFilter(this);
+    for (QWidget* arrow : w->findChildren<QWidget*>()) arrow->installEventFilter(this);
   }
 }
 
@@ -210,8 +213,13 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
   if (widget && event->type() == QEvent::MouseButtonPress) {
     if (qobject_cast<QLabel*>(widget)) {
       Event_LabelClick(widget);
-    } else if (widget->objectName().startsWith(QLatin1String("UD_"))) {
-      Event_UpDownMouseDown(widget);
+    } else {
+      for (QWidget* w = widget; w && w != PagesParam; w = w->parentWidget()) {
+        if (w->objectName().startsWith(QLatin1String("UD_"))) {
+          Event_UpDownMouseDown(w);
+          break;
+        }
+      }
     }
   }
   return QMainWindow::eventFilter(watched, event);

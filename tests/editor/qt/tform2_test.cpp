@@ -140,6 +140,18 @@ TEST_F(TForm2Test, LabelClickFocusesItsVisibleField) {
   label->buddy()->show();
 }
 
+TEST_F(TForm2Test, UpDownArrowFocusesAndRemembersItsField) {
+  window->GotoItem(Find("Tab_Indic"), Find("E_Indic_ExtIndic"));
+  window->GotoItem(Find("Tab_Indic"), Find("E_Indic_Sirena"));
+  QWidget* upDown = Find("UD_Indic_ExtIndic");
+  ASSERT_NE(upDown, nullptr);
+  QList<QWidget*> arrows = upDown->findChildren<QWidget*>();
+  ClickWidget(arrows.isEmpty() ? upDown : arrows.first());
+  EXPECT_EQ(QApplication::focusWidget(), Find("E_Indic_ExtIndic"));
+  EXPECT_EQ(window->RememberedControl(kSlotIndic), Find("E_Indic_ExtIndic"));
+  EXPECT_EQ(BackgroundColour(Find("E_Indic_ExtIndic")), FocusColour());
+}
+
 TEST_F(TForm2Test, UnLoadAllReadsFieldsThatWereNeverLeft) {
   auto* field = Find<QLineEdit>("E_Indic_ExtIndic");
   window->GotoItem(Find("Tab_Indic"), field);
