@@ -2,6 +2,7 @@
 // each into the folder given as the first argument.
 #include <QApplication>
 #include <QDir>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QThread>
@@ -98,5 +99,23 @@ int main(int argc, char** argv) {
     AttachButtonFace(b, MainButtonImages(), QString::fromUtf8(captions[i]));
   }
   Save(strip, "main_buttons");
+
+  // A multi-line hint as the tooltip shows it.
+  QDialog host;
+  host.setFixedSize(200, 60);
+  auto* target = new QPushButton(QStringLiteral("Открыть"), &host);
+  target->setGeometry(10, 10, 180, 40);
+  AssignHint(target, 10);
+  host.show();
+  Settle();
+  QHelpEvent help(QEvent::ToolTip, QPoint(20, 20), target->mapToGlobal(QPoint(20, 20)));
+  QApplication::sendEvent(target, &help);
+  Settle();
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->isVisible() && w->inherits("QTipLabel")) {
+      const QString path = QDir(g_folder).filePath(QStringLiteral("hint_10.png"));
+      std::printf("%s %s\n", w->grab().save(path) ? "saved" : "FAILED", qPrintable(path));
+    }
+  }
   return 0;
 }

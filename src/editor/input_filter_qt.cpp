@@ -1,5 +1,7 @@
 #include "editor/input_filter_qt.h"
 
+#include <algorithm>
+
 #include <QLineEdit>
 #include <QValidator>
 
@@ -31,28 +33,44 @@ namespace {
 // validator serves typing and pasting alike.
 class FilterValidator : public QValidator {
  public:
-  FilterValidator(InputFilter filter, bool caretToEnd, QObject* parent)
-      : QValidator(parent), filter_(filter), caretToEnd_(caretToEnd) {}
+  FilterValidator(InputFilter filter, bool changeFilter, QLineEdit* edit)
+      : QValidator(edit), filter_(filter), changeFilter_(changeFilter), last_(edit->text()) {
+    connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { last_ = text; });
+  }
 
   State validate(QString& input, int& pos) const override {
+    // The key filter judges only what was just typed or pasted: the part of
+    // the text between what it shares with the last text at both ends.
+    qsizetype first = 0;
+    qsizetype end = input.size();
+    if (!changeFilter_) {
+      const qsizetype common = std::min(input.size(), last_.size());
+      while (first < common && input[first] == last_[first]) ++first;
+      qsizetype tail = 0;
+      while (tail < common - first &&
+             input[input.size() - 1 - tail] == last_[last_.size() - 1 - tail])
+        ++tail;
+      end = input.size() - tail;
+    }
     QString out;
     out.reserve(input.size());
     int newPos = pos;
-    for (int i = 0; i < input.size(); ++i) {
-      if (FilterAllowsChar(filter_, input[i])) {
+    for (qsizetype i = 0; i < input.size(); ++i) {
+      if (i < first || i >= end || FilterAllowsChar(filter_, input[i])) {
         out.append(input[i]);
       } else if (i < pos) {
         --newPos;
       }
     }
     input = out;
-    pos = caretToEnd_ ? static_cast<int>(input.size()) : newPos;
+    pos = changeFilter_ ? static_cast<int>(input.size()) : newPos;
     return Acceptable;
   }
 
  private:
   InputFilter filter_;
-  bool caretToEnd_;
+  bool changeFilter_;
+  QString last_;
 };
 
 }  // namespace

@@ -84,7 +84,13 @@ bool TFormDialogSetKeyConfig::ErrorKeyVisible() const { return !errorKey_->isHid
 
 QString TFormDialogSetKeyConfig::KeyText() const { return edit_->text(); }
 
-void TFormDialogSetKeyConfig::SetKeyText(const QString& text) { edit_->setText(text); }
+void TFormDialogSetKeyConfig::SetKeyText(const QString& text) {
+  // The key filter judges what is typed, not what a caller puts in.
+  const QValidator* filter = edit_->validator();
+  edit_->setValidator(nullptr);
+  edit_->setText(text.left(kKeyMaxLength));
+  edit_->setValidator(filter);
+}
 
 void TFormDialogSetKeyConfig::showEvent(QShowEvent* event) {
   dialogs::Centre(this, centreOn_ ? centreOn_.data() : parentWidget());

@@ -254,6 +254,12 @@ TEST(KeyDialog, KeyFieldFiltersTypedAndPastedText) {
   edit->paste();
   EXPECT_EQ(edit->text(), QStringLiteral("Ключ1_[x]"));
 
+  // A key put in by the program is kept as it is; typing still filters.
+  dialog.SetKeyText(QStringLiteral("Ключ-1"));
+  EXPECT_EQ(dialog.KeyText(), QStringLiteral("Ключ-1"));
+  TypeText(edit, QStringLiteral("!x"));
+  EXPECT_EQ(dialog.KeyText(), QStringLiteral("Ключ-1x"));
+
   edit->clear();
   TypeText(edit, QString(32, QLatin1Char('a')));
   TypeText(edit, QStringLiteral("b"));
