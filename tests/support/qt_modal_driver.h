@@ -37,6 +37,9 @@ class ModalDriver {
     if (busy_) return;
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     if (!dialog || !dialog->isVisible()) return;
+    // Focus events only flow once the window is active; give it a second.
+    if (!dialog->isActiveWindow() && ++waited_ < 200) return;
+    waited_ = 0;
     busy_ = true;
     auto conn = std::make_shared<QMetaObject::Connection>();
     *conn = QObject::connect(dialog, &QDialog::finished, [this, conn] {
@@ -57,6 +60,7 @@ class ModalDriver {
   QTimer timer_;
   std::deque<Step> steps_;
   bool busy_ = false;
+  int waited_ = 0;
   int run_ = 0;
   int unexpected_ = 0;
 };

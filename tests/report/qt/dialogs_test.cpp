@@ -330,6 +330,33 @@ TEST(ButtonFaces, FrameImageAndTagRules) {
   EXPECT_EQ(button.iconSize(), QSize(114, 44));
 }
 
+TEST(ProgramDialogs, OneInstanceEachCentredOnTheMainWindow) {
+  EXPECT_EQ(&FormErrorMessage(), &FormErrorMessage());
+  auto* owner = new QWidget;
+  owner->setGeometry(100, 120, 900, 700);
+  owner->show();
+  CreateDialogs(owner);
+  EXPECT_EQ(FormOkMessage().parentWidget(), owner);
+  EXPECT_EQ(FormDialogSetKeyConfig().parentWidget(), owner);
+
+  TFormOkMessage& ok = FormOkMessage();
+  ok.SetMessages(QStringLiteral("Операция выполнена"), QString(), false);
+  ModalDriver driver;
+  QPoint centre;
+  driver.Then([&](QDialog* d) {
+    centre = d->frameGeometry().center();
+    d->reject();
+  });
+  EXPECT_EQ(ok.exec(), TFormOkMessage::kResultCancel);
+  EXPECT_LE((centre - owner->frameGeometry().center()).manhattanLength(), 4);
+
+  // The dialogs go with their owner and are made again on the next use.
+  delete owner;
+  TFormErrorMessage& again = FormErrorMessage();
+  EXPECT_EQ(again.parentWidget(), nullptr);
+  EXPECT_EQ(again.objectName(), QStringLiteral("FormErrorMessage"));
+}
+
 TEST(FocusColours, NormalColourFollowsTheControlKind) {
   QWidget window;
   QLabel label(&window);
