@@ -1,5 +1,6 @@
 #include "editor/button_face.h"
 
+#include <algorithm>
 #include <functional>
 
 #include <QEvent>

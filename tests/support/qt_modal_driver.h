@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <deque>
 #include <functional>
+#include <memory>
 
 namespace kestrin::test {
 

@@ -289,10 +289,11 @@ TEST(ButtonFaces, FocusedButtonIsYellowAndFollowsTheFocus) {
 }
 
 TEST(ButtonFaces, FrameImageAndTagRules) {
+  // The images outlive the button that draws from them.
+  ButtonImageList images{QImage(24, 22, QImage::Format_RGB32)};
   QWidget window;
   QPushButton button(&window);
   button.resize(100, 40);
-  ButtonImageList images{QImage(24, 22, QImage::Format_RGB32)};
   images[0].fill(QColor(10, 20, 30));
   images[0].setPixelColor(12, 11, QColor(200, 0, 200));
 
