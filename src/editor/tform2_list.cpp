@@ -4,6 +4,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "editor/hints.h"
 #include "editor/tform2.h"
 #include "files/app_state.h"
 #include "files/qt/list_file_config.h"
@@ -14,6 +15,7 @@ namespace kestrin {
 void TForm2::CreateListMode() {
   listPanel_ = new ListFileConfigPanel(App().scratch, &App().text, central_);
   listPanel_->hide();
+  AssignHint(listPanel_->List(), 16);
   connect(listPanel_, &ListFileConfigPanel::openRequested, this, &TForm2::ListOpenRequested);
   connect(listPanel_, &ListFileConfigPanel::cancelled, this, [this] {
     listPanel_->hide();
