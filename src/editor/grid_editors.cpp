@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStylePainter>
 #include <QTimer>
 #include <QToolTip>
@@ -426,6 +427,12 @@ StringGrid::StringGrid(int rows, int cols, const QString& name, QWidget* parent)
   }
   setItemDelegate(new GridCellDelegate(this));
   connect(this, &QTableWidget::currentCellChanged, this, [this] { SG_SelectCell(this); });
+  // An editor lies over its cell: scrolling the grid away closes it, storing.
+  auto closeOnScroll = [this] {
+    if (GridEditor* open = OpenEditor()) open->Finish(true);
+  };
+  connect(verticalScrollBar(), &QScrollBar::valueChanged, this, closeOnScroll);
+  connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, closeOnScroll);
 }
 
 StringGrid::~StringGrid() {
@@ -506,6 +513,11 @@ void StringGrid::keyPressEvent(QKeyEvent* e) {
   if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space) {
     e->accept();
     SG_Open_Edit(this);
+    return;
+  }
+  // Typed characters do not search the grid; only the editors take text.
+  if (!e->text().isEmpty() && e->text().at(0).isPrint() && !(e->modifiers() & Qt::ControlModifier)) {
+    e->accept();
     return;
   }
   QTableWidget::keyPressEvent(e);

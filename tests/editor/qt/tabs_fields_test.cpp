@@ -184,6 +184,13 @@ TEST(IndicTab, FieldsListAndTrackBar) {
   t->E_Indic_ExtIndic->setText("1");
   t->UD_Indic_ExtIndic->Step(-1);
   EXPECT_EQ(t->E_Indic_ExtIndic->text(), "1");
+  w.pages.setCurrentWidget(t);
+  QApplication::processEvents();
+  auto* down = t->findChild<QWidget*>("UD_Indic_Sirena_Down");
+  ASSERT_TRUE(down);
+  test::MouseClick(down);
+  EXPECT_EQ(QApplication::focusWidget(), t->E_Indic_Sirena);
+  EXPECT_EQ(t->E_Indic_Sirena->text(), "998");
 }
 
 TEST(IndicTab, SirenPartitionList) {

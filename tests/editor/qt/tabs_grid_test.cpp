@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
 
 #include "editor/tab_parts.h"
 #include "editor/tab_shleifs.h"
@@ -148,6 +149,35 @@ TEST(LoopsTab, ListOpensOnTheCellsItemWithItsHelpBeside) {
   EXPECT_EQ(combo->HelpWindow(), nullptr);
   EXPECT_EQ(host.model.GetLoopType(2), 8);
   EXPECT_EQ(host.window.focusWidget(), g);
+}
+
+TEST(LoopsTab, ClosingTheTypeListWithoutAChoiceKeepsAnUnlistedType) {
+  TabHost<TabShleifs> host;
+  StringGrid* g = host.tab->SG_Shleifs;
+  host.model.SetLoopType(4, 13);  // within the row's limits, not in the catalogue
+  host.tab->Redraw();
+  auto* combo = qobject_cast<GridComboBox*>(OpenCell(g, 1, 4));
+  ASSERT_TRUE(combo);
+  EXPECT_EQ(combo->currentIndex(), -1);
+  test::KeyClick(combo->view(), Qt::Key_Escape);
+  ASSERT_TRUE(test::WaitFor([combo] { return !combo->isVisible(); }));
+  EXPECT_EQ(host.model.GetLoopType(4), 13);
+}
+
+TEST(GridEditors, ScrollingOrTypingOnTheGrid) {
+  TabHost<TabShleifs> host;
+  StringGrid* g = host.tab->SG_Shleifs;
+  g->SetCurrent(3, 2);
+  g->setFocus();
+  test::KeyClick(g, Qt::Key_7, "7");  // typed text neither opens nor moves
+  EXPECT_EQ(g->OpenEditor(), nullptr);
+  EXPECT_EQ(g->Row(), 2);
+  QWidget* ed = OpenCell(g, 3, 2);
+  test::KeyClicks(ed, "Kuhnya");
+  g->verticalScrollBar()->setRange(0, 10);
+  g->verticalScrollBar()->setValue(1);
+  EXPECT_FALSE(ed->isVisible());
+  EXPECT_EQ(host.model.GetLoopName(2), "Kuhnya");
 }
 
 TEST(LoopsTab, UnusedLoopsLeaveTheirPartitionOnUnload) {
