@@ -1,6 +1,5 @@
 #include "report/qt/form_dialog_set_key_config.h"
 
-#include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -97,8 +96,6 @@ void TFormDialogSetKeyConfig::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   edit_->setFocus(Qt::OtherFocusReason);
 }
-
-void TFormDialogSetKeyConfig::closeEvent(QCloseEvent* event) { QDialog::closeEvent(event); }
 
 bool TFormDialogSetKeyConfig::eventFilter(QObject* watched, QEvent* event) {
   if (watched == edit_) {

@@ -37,7 +37,6 @@ class TFormDialogSetKeyConfig : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  public slots:

@@ -1,6 +1,5 @@
 #include "report/qt/form_error_message.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -91,8 +90,6 @@ void TFormErrorMessage::keyPressEvent(QKeyEvent* event) {
   }
   QDialog::keyPressEvent(event);
 }
-
-void TFormErrorMessage::closeEvent(QCloseEvent* event) { QDialog::closeEvent(event); }
 
 void TFormErrorMessage::reject() { done(kResultClosed); }
 

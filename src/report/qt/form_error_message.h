@@ -37,7 +37,6 @@ class TFormErrorMessage : public QDialog {
  protected:
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
 
  public slots:
   void reject() override;

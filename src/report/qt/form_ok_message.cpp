@@ -1,6 +1,5 @@
 #include "report/qt/form_ok_message.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -65,8 +64,6 @@ void TFormOkMessage::keyPressEvent(QKeyEvent* event) {
   }
   QDialog::keyPressEvent(event);
 }
-
-void TFormOkMessage::closeEvent(QCloseEvent* event) { QDialog::closeEvent(event); }
 
 void TFormOkMessage::reject() { done(kResultCancel); }
 

@@ -30,7 +30,6 @@ class TFormOkMessage : public QDialog {
  protected:
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
 
  public slots:
   void reject() override;
