@@ -1,6 +1,7 @@
 #include "editor/grid_editors.h"
 
 #include <QAbstractItemView>
+#include <algorithm>
 #include <QApplication>
 #include <QClipboard>
 #include <QFocusEvent>
@@ -324,6 +325,11 @@ void GridComboBox::OpenOver(const QRect& cellRect, const QString& cellText, cons
   show();
   setFocus(Qt::OtherFocusReason);
   showPopup();
+  // The list is as wide as the cell, or as its widest name.
+  QWidget* popup = view()->window();
+  const int wanted = std::max(width(), view()->sizeHintForColumn(0) + 2 * view()->frameWidth() +
+                                           view()->verticalScrollBar()->sizeHint().width());
+  if (popup->width() > wanted) popup->resize(wanted, popup->height());
   if (currentIndex() >= 0) ShowHelp(currentIndex());
 }
 
