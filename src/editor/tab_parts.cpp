@@ -18,7 +18,9 @@ TabParts::TabParts(T_Command_DEVICE& model, QWidget* parent) : TabSheet(model, "
   SG_Parts->setColumnWidth(1, 698);
   SG_Parts->verticalHeader()->setDefaultSectionSize(22);
   SG_Parts->setFixedWidth(37 + 698 + 2 * SG_Parts->frameWidth());
-  column->addWidget(SG_Parts, 1, Qt::AlignLeft);
+  SG_Parts->setFixedHeight(SG_Parts->horizontalHeader()->sizeHint().height() + 8 * 22 + 2 * SG_Parts->frameWidth());
+  column->addWidget(SG_Parts, 0, Qt::AlignLeft);
+  column->addStretch(1);
   SG_Parts->painter = [this](QPainter* p, const QRect& r, int col, int row, bool inUse) {
     p->fillRect(r, inUse ? SelectedRowColour() : WindowColour());
     p->setPen(palette().color(QPalette::WindowText));
