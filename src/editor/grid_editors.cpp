@@ -121,13 +121,18 @@ class GridCellDelegate : public QStyledItemDelegate {
   StringGrid* grid_;
 };
 
-void StyleEditor(QWidget* editor, const QWidget* grid, bool bold) {
+void PaintYellow(QWidget* editor) {
   QPalette pal = editor->palette();
   pal.setColor(QPalette::Base, kEditorYellow);
   pal.setColor(QPalette::Button, kEditorYellow);
   pal.setColor(QPalette::Window, kEditorYellow);
   editor->setPalette(pal);
+}
+
+void StyleEditor(QWidget* editor, const QWidget* grid, bool bold) {
+  PaintYellow(editor);
   editor->setAutoFillBackground(true);
+  editor->setProperty("gridCellEditor", true);
   QFont f = grid->font();
   if (bold) f.setBold(true);
   editor->setFont(f);
@@ -158,6 +163,8 @@ void GridEditor::Open(const QString& tunedText) {
   r.setSize(r.size() + QSize(1, 1));
   placed_ = true;
   open_ = true;
+  // Focus colouring elsewhere may have repainted the editor since last time.
+  PaintYellow(Widget());
   OpenOver(r, g->Cell(col, row), tunedText);
   Widget()->raise();
   OutsideClickWatcher::Instance().Arm(this);
