@@ -189,6 +189,9 @@ GridLineEdit::GridLineEdit(EditorKind kind, StringGrid* grid)
     : QLineEdit(grid->parentWidget()), GridEditor(kind, grid) {
   StyleEditor(this, grid, true);
   setFrame(false);
+  // Text comes in by keys and by the filtered paste only.
+  setContextMenuPolicy(Qt::NoContextMenu);
+  setAcceptDrops(false);
   switch (kind) {
     case EditorKind::Digit:
       filter_ = InputFilter::Digital;
@@ -196,7 +199,6 @@ GridLineEdit::GridLineEdit(EditorKind kind, StringGrid* grid)
       break;
     case EditorKind::Hex:
       filter_ = InputFilter::Hex;
-      InstallKeyFilter(this, InputFilter::Hex);
       // Hex editors show upper-case letters only.
       connect(this, &QLineEdit::textEdited, this, [this](const QString& t) {
         const QString up = t.toUpper();
@@ -209,17 +211,11 @@ GridLineEdit::GridLineEdit(EditorKind kind, StringGrid* grid)
       break;
     default:
       filter_ = InputFilter::Text;
-      InstallKeyFilter(this, InputFilter::Text);
       break;
   }
 }
 
-void GridLineEdit::SetKeyFilter(InputFilter filter) {
-  filter_ = filter;
-  const QValidator* old = validator();
-  InstallKeyFilter(this, filter);
-  if (old && old != validator()) delete old;
-}
+void GridLineEdit::SetKeyFilter(InputFilter filter) { filter_ = filter; }
 
 void GridLineEdit::keyPressEvent(QKeyEvent* e) {
   if (IsCloseKey(e)) {
@@ -233,6 +229,13 @@ void GridLineEdit::keyPressEvent(QKeyEvent* e) {
     insert(FilterQString(*filter_, QGuiApplication::clipboard()->text()));
     return;
   }
+  // The key filter judges the typed character only: what the cell already
+  // holds stays as it is.
+  const QString typed = e->text();
+  if (filter_ && typed.size() == 1 && typed.at(0).isPrint() && !FilterAllowsChar(*filter_, typed.at(0))) {
+    e->accept();
+    return;
+  }
   QLineEdit::keyPressEvent(e);
 }
 
@@ -244,7 +247,16 @@ void GridLineEdit::focusOutEvent(QFocusEvent* e) {
 void GridLineEdit::OpenOver(const QRect& cellRect, const QString& cellText, const QString& tunedText) {
   Grid()->SetSlot(Grid()->Col(), Grid()->Row(), this);
   setGeometry(cellRect);
-  setText(tunedText.isEmpty() ? cellText : tunedText);
+  // The length limit bounds typing; a longer stored text opens whole.
+  if (maxLength() != liftedTo_) nominalMax_ = maxLength();
+  const QString text = tunedText.isEmpty() ? cellText : tunedText;
+  liftedTo_ = std::max(nominalMax_, static_cast<int>(text.size()));
+  setMaxLength(liftedTo_);
+  // A stored text is shown as it is; the filters judge what is typed.
+  const QValidator* filter = validator();
+  setValidator(nullptr);
+  setText(text);
+  setValidator(filter);
   show();
   setFocus(Qt::OtherFocusReason);
   selectAll();

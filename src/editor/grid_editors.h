@@ -75,6 +75,8 @@ class GridLineEdit : public QLineEdit, public GridEditor {
 
  private:
   std::optional<InputFilter> filter_;
+  int nominalMax_ = 32767;
+  int liftedTo_ = -1;
 };
 
 class GridComboBox : public QComboBox, public GridEditor {

@@ -214,6 +214,32 @@ TEST(LoopsTab, AlarmRepeatsAndAliasLength) {
   EXPECT_EQ(host.model.GetLoopName(1), "ABCDEFGH");
 }
 
+TEST(LoopsTab, OpeningAndClosingAnAliasKeepsWhatTheFileHeld) {
+  TabHost<TabShleifs> host;
+  // A space and a length the editor would not let the installer type.
+  host.model.SetLoopName(2, test::Utf8ToModel("Склад Б"));
+  host.model.SetLoopName(3, "LongAlias12");
+  host.tab->Redraw();
+  StringGrid* g = host.tab->SG_Shleifs;
+  for (int loop : {2, 3}) {
+    QWidget* ed = OpenCell(g, 3, loop);
+    test::KeyClick(ed, Qt::Key_Escape);
+  }
+  EXPECT_EQ(host.model.GetLoopName(2), test::Utf8ToModel("Склад Б"));
+  EXPECT_EQ(host.model.GetLoopName(3), "LongAlias12");
+  // Typing goes through the filter: the space is refused, the rest kept.
+  QWidget* ed = OpenCell(g, 3, 2);
+  auto* edit = qobject_cast<QLineEdit*>(ed);
+  edit->deselect();
+  edit->setCursorPosition(edit->text().size());
+  test::KeyClicks(edit, " 2");
+  test::KeyClick(edit, Qt::Key_Return);
+  EXPECT_EQ(host.model.GetLoopName(2), test::Utf8ToModel("Склад Б2"));
+  // A later alias is limited to 8 characters again.
+  EditCell(g, 3, 4, "ABCDEFGHIJ");
+  EXPECT_EQ(host.model.GetLoopName(4), "ABCDEFGH");
+}
+
 QColor PixelOfCell(StringGrid* g, int col, int row) {
   const QImage img = g->viewport()->grab().toImage();
   const QRect r = g->visualRect(g->model()->index(row - 1, col));
