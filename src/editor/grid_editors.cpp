@@ -159,7 +159,7 @@ void GridEditor::Open(const QString& tunedText) {
   StringGrid* g = grid_;
   const int col = g->Col();
   const int row = g->Row();
-  QRect r = g->CellRect(col, row);
+  QRect r = g->CellRect(col, row, Widget()->parentWidget());
   r.setSize(r.size() + QSize(1, 1));
   placed_ = true;
   open_ = true;
@@ -409,7 +409,8 @@ void GridCheckList::OpenOver(const QRect& cellRect, const QString& cellText, con
   int height = count() * ItemHeight() + 4;
   const int half = (parentHeight - cellRect.height()) / 2;
   const bool twoColumns = height > half;
-  if (twoColumns) height = half > ItemHeight() + 4 ? half : ItemHeight() + 4;
+  // Two columns never hide an item, even where half the window is too low.
+  if (twoColumns) height = std::max(half, (count() + 1) / 2 * ItemHeight() + 4);
   int top = cellRect.top();
   // Near the parent's bottom the list opens upward, its bottom at the cell's.
   if (top + height > parentHeight) top = cellRect.top() + cellRect.height() - height;
@@ -494,9 +495,9 @@ void StringGrid::SetCurrent(int col, int row) {
   if (row >= 1 && row <= rowCount()) setCurrentCell(row - 1, col);
 }
 
-QRect StringGrid::CellRect(int col, int row) const {
+QRect StringGrid::CellRect(int col, int row, const QWidget* in) const {
   const QRect vr = visualRect(model()->index(row - 1, col));
-  const QPoint tl = viewport()->mapTo(parentWidget(), vr.topLeft());
+  const QPoint tl = viewport()->mapTo(in ? in : parentWidget(), vr.topLeft());
   return QRect(tl, vr.size());
 }
 

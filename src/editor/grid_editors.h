@@ -134,8 +134,9 @@ class StringGrid : public QTableWidget {
   int Row() const;  // current row, 0 when none
   int Col() const;
   void SetCurrent(int col, int row);
-  // The cell's rectangle in the grid's parent's coordinates.
-  QRect CellRect(int col, int row) const;
+  // The cell's rectangle in the coordinates of `in` (an ancestor of the
+  // grid; the grid's parent when none is given).
+  QRect CellRect(int col, int row, const QWidget* in = nullptr) const;
   // Whether the cell is drawn as the cell in use (selected, current, focused).
   bool InUse(int col, int row) const;
 

@@ -45,7 +45,10 @@ class OneCellGrid : public StringGrid {
  protected:
   void keyPressEvent(QKeyEvent* e) override {
     e->accept();
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) SG_Open_Edit(this);
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+      SetCurrent(0, 1);  // the only cell
+      SG_Open_Edit(this);
+    }
   }
   void mousePressEvent(QMouseEvent* e) override {
     StringGrid::mousePressEvent(e);
@@ -204,6 +207,9 @@ void TabIndic::Create() {
   if (!SirenPartsList) {
     SirenPartsList = SG_Create_CheckListBox(SG_Indic_Sirena_Parts, nullptr, 0);
     SirenPartsList->setObjectName("CLB_Indic_Sirena_Parts");
+    // The list belongs to the tab sheet, so it may reach below the group.
+    SirenPartsList->setParent(this);
+    SirenPartsList->hide();
     AssignHint(SirenPartsList, 335);
     SirenPartsList->onExit = [this](GridEditor*) { PARTS_CLB_Exit(); };
     SG_Edit_Enable(EditorKind::CheckList, SG_Indic_Sirena_Parts, 1, 0);

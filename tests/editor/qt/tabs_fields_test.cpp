@@ -211,6 +211,11 @@ TEST(IndicTab, SirenPartitionList) {
   ASSERT_TRUE(t->SirenPartsList->isVisible());
   EXPECT_EQ(t->SirenPartsList->Ticked(), PartitionBit(1) | PartitionBit(2) | PartitionBit(3) | PartitionBit(5));
   EXPECT_EQ(t->SirenPartsList->count(), 8);
+  // Opened over the cell, all eight items in one column.
+  EXPECT_FALSE(t->SirenPartsList->isWrapping());
+  EXPECT_LE(std::abs(t->SirenPartsList->geometry().top() - cell->CellRect(0, 1, t).top()), 2);
+  EXPECT_TRUE(t->SirenPartsList->visualItemRect(t->SirenPartsList->item(7)).bottom() <=
+              t->SirenPartsList->viewport()->height());
   EXPECT_EQ(t->SirenPartsList->item(7)->text(), "Раздел 8");
   for (int i = 0; i < 8; ++i) t->SirenPartsList->item(i)->setCheckState(Qt::Unchecked);
   test::KeyClick(t->SirenPartsList, Qt::Key_Escape);

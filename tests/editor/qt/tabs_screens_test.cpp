@@ -114,6 +114,7 @@ TEST(TabsScreens, DISABLED_Save) {
 
   pages.setCurrentWidget(indic);
   QApplication::processEvents();
+  indic->SG_Indic_Sirena_Parts->setFocus();
   test::KeyClick(indic->SG_Indic_Sirena_Parts, Qt::Key_Return);
   save("siren_list_open");
   test::KeyClick(indic->SirenPartsList, Qt::Key_Escape);
