@@ -163,6 +163,12 @@ TEST(KeysTab, TypedCodeIsPaddedAndMaskedUnlessShown) {
   const QImage empty = CellImage(g, 3, 9);
   EXPECT_EQ(zero, empty);
   EXPECT_NE(CellImage(g, 3, 7), empty);
+  // The cell being worked on shows its code in clear while codes are hidden.
+  EXPECT_FALSE(host.tab->ShowCodes());
+  g->setFocus();
+  g->SetCurrent(3, 7);
+  EXPECT_GT(CountPixels(CellImage(g, 3, 7), red), 0);
+  g->clearFocus();
   // The show-codes flag survives a redraw.
   host.tab->SetShowCodes(true);
   host.tab->Redraw();
