@@ -276,7 +276,8 @@ void ListFileConfigPanel::SelectRow(int row) {
   }
   const QModelIndex idx = model_->index(row, kListColumnAlias);
   view_->selectionModel()->setCurrentIndex(idx, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-  view_->scrollTo(idx);
+  // Scroll by the kind column so the row comes into view without hiding the images.
+  view_->scrollTo(model_->index(row, kListColumnKind));
 }
 
 void ListFileConfigPanel::UpdateCounterText() {
