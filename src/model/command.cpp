@@ -70,4 +70,15 @@ void T_Command::CopyFrom(const T_Command& other) {
   text2_ = other.text2_;
 }
 
+void T_Command::TakeFrom(T_Command& other) {
+  row_ = other.row_;
+  subscript_ = other.subscript_;
+  count_ = other.count_;
+  list_ = other.list_;
+  value1_ = other.value1_;
+  value2_ = other.value2_;
+  text1_.swap(other.text1_);
+  text2_.swap(other.text2_);
+}
+
 }  // namespace kestrin

@@ -36,6 +36,8 @@ class T_Command {
   void ClearList() { list_.fill(0); }
 
   void CopyFrom(const T_Command& other);
+  // Like CopyFrom, but the other element's texts are moved (left unspecified).
+  void TakeFrom(T_Command& other);
 
  private:
   uint8_t row_ = 0;

@@ -11,12 +11,14 @@ namespace {
 
 bool IsBlankOrControl(unsigned char c) { return c <= ' '; }
 
-std::string Trim(const std::string& s) {
+std::string Trim(std::string s) {
   size_t b = 0;
   size_t e = s.size();
   while (b < e && IsBlankOrControl(static_cast<unsigned char>(s[b]))) ++b;
   while (e > b && IsBlankOrControl(static_cast<unsigned char>(s[e - 1]))) --e;
-  return s.substr(b, e - b);
+  s.resize(e);
+  s.erase(0, b);
+  return s;
 }
 
 class Reader {
@@ -164,7 +166,7 @@ bool Reader::ParseRestOfLine() {
         collected += '.';
         afterDot = true;
         break;
-      case kLexEndOfLine: scratch_.SetText(1, Trim(collected)); return true;
+      case kLexEndOfLine: scratch_.SetText(1, Trim(std::move(collected))); return true;
       case kLexEndOfText: PushBack(); return true;
       default: afterDot = false; break;
     }
@@ -271,13 +273,16 @@ void Reader::StoreCommand() {
       code.assign(kKeyCodeLength, '*');
     } else {
       if (code.size() < kKeyCodeLength) code.resize(kKeyCodeLength, '0');
-      code = UpperLatin(code);
+      for (char& c : code) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+      }
       std::reverse(code.begin(), code.end());
     }
     scratch_.SetText(2, code);
   }
   if (T_Command* target = model_.Element(row, scratch_.Subscript() - r.firstSubscript)) {
-    target->CopyFrom(scratch_);
+    // The scratch element is reset right after, so its texts can be moved.
+    target->TakeFrom(scratch_);
   }
   scratch_.Reset();
 }

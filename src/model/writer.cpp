@@ -43,7 +43,9 @@ std::string FormatCommandLine(const T_Command_DEVICE& model, int row, int index)
   const CommandRow& r = kCommandTable[row];
   const T_Command* e = model.Element(row, index);
   if (!r.HasCode() || !e) return {};
-  std::string line = r.code;
+  std::string line;
+  line.reserve(kLineWidth);
+  line += r.code;
   if (r.kind1 == kValNone && r.kind2 == kVal2None) return line;
   if (!r.Single()) line += std::to_string(e->Subscript());
   line += '-';
