@@ -59,24 +59,23 @@ void T_Command::SetListItem(int i, int32_t v) {
   if (i >= 1 && i <= kListSize) list_[i - 1] = v;
 }
 
-void T_Command::CopyFrom(const T_Command& other) {
+void T_Command::CopyScalarsFrom(const T_Command& other) {
   row_ = other.row_;
   subscript_ = other.subscript_;
   count_ = other.count_;
   list_ = other.list_;
   value1_ = other.value1_;
   value2_ = other.value2_;
+}
+
+void T_Command::CopyFrom(const T_Command& other) {
+  CopyScalarsFrom(other);
   text1_ = other.text1_;
   text2_ = other.text2_;
 }
 
 void T_Command::TakeFrom(T_Command& other) {
-  row_ = other.row_;
-  subscript_ = other.subscript_;
-  count_ = other.count_;
-  list_ = other.list_;
-  value1_ = other.value1_;
-  value2_ = other.value2_;
+  CopyScalarsFrom(other);
   text1_.swap(other.text1_);
   text2_.swap(other.text2_);
 }

@@ -40,6 +40,8 @@ class T_Command {
   void TakeFrom(T_Command& other);
 
  private:
+  void CopyScalarsFrom(const T_Command& other);
+
   uint8_t row_ = 0;
   int32_t subscript_ = 0;
   int32_t value1_ = 0;

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "support/cli_run.h"
 #include "files/container.h"
 #include "model/writer.h"
 #include "support/test_cipher.h"
@@ -17,18 +18,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-Result RunCli(std::vector<std::string> args, const std::string& input = "") {
-  std::ostringstream out, err;
-  std::istringstream in(input);
-  int code = cli::Run(args, out, err, in);
-  return {code, out.str(), err.str()};
-}
+using Result = test::CliOutcome;
+using test::RunCli;
 
 class Folder {
  public:

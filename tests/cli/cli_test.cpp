@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "support/cli_run.h"
 
 #include <gtest/gtest.h>
 
@@ -13,18 +14,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-Result RunCli(std::vector<std::string> args, const std::string& input = "") {
-  std::ostringstream out, err;
-  std::istringstream in(input);
-  int code = cli::Run(args, out, err, in);
-  return {code, out.str(), err.str()};
-}
+using Result = test::CliOutcome;
+using test::RunCli;
 
 class TempDir {
  public:

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "support/cli_run.h"
 #include "support/pdf_text.h"
 #include "support/test_text.h"
 
@@ -14,17 +15,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-Outcome Cfg(std::vector<std::string> args, const std::string& input = "") {
-  std::ostringstream out, err;
-  std::istringstream in(input);
-  int code = cli::Run(args, out, err, in);
-  return {code, out.str(), err.str()};
+using Outcome = test::CliOutcome;
+inline Outcome Cfg(std::vector<std::string> args, const std::string& input = "") {
+  return test::RunCli(std::move(args), input);
 }
 
 class ReportCli : public ::testing::Test {
