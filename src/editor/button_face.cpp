@@ -186,7 +186,9 @@ class FaceKeeper : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == button_) {
+    // While the button is being destroyed only its QWidget part is left (the
+    // focus still moves away from it then): qobject_cast sees that.
+    if (watched == button_ && qobject_cast<QPushButton*>(watched)) {
       switch (event->type()) {
         case QEvent::FocusIn:
           DrawButtonFace(button_, images_, FocusColour(), caption_, layout_);

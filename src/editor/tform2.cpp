@@ -77,6 +77,9 @@ TForm2::TForm2(TForm2Options options, QWidget* parent)
 }
 
 TForm2::~TForm2() {
+  // Deleting the children moves the focus; the window must not hear of it
+  // once only its QWidget part is left.
+  QObject::disconnect(focusConnection_);
   SetHintHook(nullptr);  // the hook points at this window
 }
 

@@ -122,6 +122,8 @@ class TForm2 : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The application-wide focus tracking; dropped first when the window goes.
+  QMetaObject::Connection focusConnection_;
   void FormCreate();
   void CreateTabs();
   void CreateButtons();

@@ -133,7 +133,7 @@ void TForm2::ConnectFocusTracking() {
       if (slot >= 0) slots_[slot] = control;
     });
   }
-  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+  focusConnection_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
     if (IsTabControl(PagesParam, old)) Event_Exit(old);
     if (IsTabControl(PagesParam, now)) Event_Enter(now);
   });
