@@ -408,16 +408,23 @@ void GridCheckList::OpenOver(const QRect& cellRect, const QString& cellText, con
   const int parentHeight = parentWidget() ? parentWidget()->height() : cellRect.bottom() + 1;
   int height = count() * ItemHeight() + 4;
   const int half = (parentHeight - cellRect.height()) / 2;
-  const bool twoColumns = height > half;
+  int columns = height > half ? 2 : 1;
   // Two columns never hide an item, even where half the window is too low.
-  if (twoColumns) height = std::max(half, (count() + 1) / 2 * ItemHeight() + 4);
+  if (columns == 2) height = std::max(half, (count() + 1) / 2 * ItemHeight() + 4);
+  if (columns_ > 0) {
+    columns = columns_;
+    // The columns fit the width; a scroll bar would only steal a row's room.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Room for the frame and the wrapping margin, so each column holds its share.
+    height = (count() + columns - 1) / columns * ItemHeight() + 2 * frameWidth() + 8;
+  }
   int top = cellRect.top();
   // Near the parent's bottom the list opens upward, its bottom at the cell's.
   if (top + height > parentHeight) top = cellRect.top() + cellRect.height() - height;
   if (top < 0) top = 0;
   setGeometry(cellRect.left(), top, cellRect.width(), height);
-  setWrapping(twoColumns);
-  setGridSize(twoColumns ? QSize((cellRect.width() - 6) / 2, ItemHeight()) : QSize());
+  setWrapping(columns > 1);
+  setGridSize(columns > 1 ? QSize((cellRect.width() - 6) / columns, ItemHeight()) : QSize());
   Tick(ParseRangesText(cellText.toStdString(), count()));
   setCurrentRow(0);
   show();

@@ -110,12 +110,18 @@ class GridCheckList : public QListWidget, public GridEditor {
   PartitionSet Ticked() const;
   void Tick(PartitionSet set);
   int ItemHeight() const;
+  // A fixed number of columns (the siren list has three); 0 chooses one or
+  // two by the room below the cell.
+  void SetColumns(int columns) { columns_ = columns; }
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
   void focusOutEvent(QFocusEvent* e) override;
   void OpenOver(const QRect& cellRect, const QString& cellText, const QString& tunedText) override;
+
+ private:
+  int columns_ = 0;
 };
 
 // Draws a grid cell: the owning tab decides colours and text placement.

@@ -207,6 +207,7 @@ void TabIndic::Create() {
   if (!SirenPartsList) {
     SirenPartsList = SG_Create_CheckListBox(SG_Indic_Sirena_Parts, nullptr, 0);
     SirenPartsList->setObjectName("CLB_Indic_Sirena_Parts");
+    SirenPartsList->SetColumns(3);
     // The list belongs to the tab sheet, so it may reach below the group.
     SirenPartsList->setParent(this);
     SirenPartsList->hide();

@@ -212,7 +212,13 @@ TEST(IndicTab, SirenPartitionList) {
   EXPECT_EQ(t->SirenPartsList->Ticked(), PartitionBit(1) | PartitionBit(2) | PartitionBit(3) | PartitionBit(5));
   EXPECT_EQ(t->SirenPartsList->count(), 8);
   // Opened over the cell, all eight items in one column.
-  EXPECT_FALSE(t->SirenPartsList->isWrapping());
+  // Three columns of at most three items: 1-3, 4-6, 7-8.
+  EXPECT_TRUE(t->SirenPartsList->isWrapping());
+  auto rect = [&](int i) { return t->SirenPartsList->visualItemRect(t->SirenPartsList->item(i)); };
+  EXPECT_EQ(rect(3).top(), rect(0).top());
+  EXPECT_EQ(rect(6).top(), rect(0).top());
+  EXPECT_GT(rect(3).left(), rect(2).right() - 1);
+  EXPECT_GT(rect(6).left(), rect(5).right() - 1);
   EXPECT_LE(std::abs(t->SirenPartsList->geometry().top() - cell->CellRect(0, 1, t).top()), 2);
   EXPECT_TRUE(t->SirenPartsList->visualItemRect(t->SirenPartsList->item(7)).bottom() <=
               t->SirenPartsList->viewport()->height());
