@@ -105,10 +105,10 @@ TEST(CliCheck, ContainerNeedsTheKeyWhichAlsoCompletesTheFileKey) {
   Folder dir;
   T_Command_DEVICE noKey = Good();
   noKey.SetFileKey("");
-  test::ContainerSpec spec;
-  spec.text = WriteConfigTextCrLf(noKey);
+  test::ContainerPlan plan;
+  plan.text = WriteConfigTextCrLf(noKey);
   const std::string path =
-      dir.Put("panel.cry", test::BuildContainer(spec, PrepareContainerKey("secret")));
+      dir.Put("panel.cry", test::BuildContainer(plan, PrepareContainerKey("secret")));
 
   EXPECT_EQ(RunCli({"check", path}).code, 2);
   // The key that opens a container stands in for the missing file key.
@@ -121,11 +121,11 @@ TEST(CliCheck, ContainerNeedsTheKeyWhichAlsoCompletesTheFileKey) {
 TEST(CliList, RowsOfBothKindsAndSorting) {
   Folder dir;
   dir.Put("b.ini", WriteConfigTextCrLf(Good()));
-  test::ContainerSpec spec;
-  spec.alias = test::W("Склад     ");
-  spec.identifier = "ABCDEF012345";
-  spec.text = WriteConfigTextCrLf(Good());
-  dir.Put("a.CRY", test::BuildContainer(spec, PrepareContainerKey("k")));
+  test::ContainerPlan plan;
+  plan.alias = test::W("Склад     ");
+  plan.identifier = "ABCDEF012345";
+  plan.text = WriteConfigTextCrLf(Good());
+  dir.Put("a.CRY", test::BuildContainer(plan, PrepareContainerKey("k")));
   dir.Put("junk.cry", "not a container at all, long enough to hold the fields");
   dir.Put("readme.txt", "x");
 

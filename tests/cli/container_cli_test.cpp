@@ -184,15 +184,15 @@ TEST(CliInfo, AliasAndIdentifierPerFile) {
 
 TEST(CliInfo, BuiltContainerWithOddFields) {
   ScratchDir dir;
-  test::ContainerSpec spec;
-  spec.header = test::W("   ппкоп кестрин 18кгц 8 ");
-  spec.lineBreak = "\r\r\n\n";
-  spec.alias = test::W("  Пост №1  ");
-  spec.alias.resize(10);
-  spec.identifier = "12ab G-3456";
-  spec.identifier.resize(12, 'z');
-  spec.text = "fe\r\n";
-  auto r = Cfg({"info", dir.Write("odd.cry", test::BuildContainer(spec, PrepareContainerKey("k")))});
+  test::ContainerPlan plan;
+  plan.header = test::W("   ппкоп кестрин 18кгц 8 ");
+  plan.lineBreak = "\r\r\n\n";
+  plan.alias = test::W("  Пост №1  ");
+  plan.alias.resize(10);
+  plan.identifier = "12ab G-3456";
+  plan.identifier.resize(12, 'z');
+  plan.text = "fe\r\n";
+  auto r = Cfg({"info", dir.Write("odd.cry", test::BuildContainer(plan, PrepareContainerKey("k")))});
   EXPECT_EQ(r.code, 0);
   EXPECT_EQ(r.out, dir / "odd.cry" + "\t  Пост №1\t12ab-???3-456?\n");
 }

@@ -260,11 +260,11 @@ TEST(ContainerBuilt, TextOffsets) {
   const std::string text = W("oa-Тест\r\nst-120\r\n");
   for (unsigned offset : {0u, 1u, 5u, 8u, 200u, 255u}) {
     SCOPED_TRACE(offset);
-    test::ContainerSpec spec;
-    spec.text = text;
-    spec.offset = offset;
+    test::ContainerPlan plan;
+    plan.text = text;
+    plan.offset = offset;
     std::string stored;
-    std::string bytes = test::BuildContainer(spec, kKey1, &stored);
+    std::string bytes = test::BuildContainer(plan, kKey1, &stored);
     std::string out;
     EXPECT_EQ(DecipherContainer(bytes, kKey1, out), 0);
     EXPECT_EQ(out, stored);
@@ -273,29 +273,29 @@ TEST(ContainerBuilt, TextOffsets) {
 }
 
 TEST(ContainerBuilt, OffsetPastTheTextGivesEmptyText) {
-  test::ContainerSpec spec;
-  spec.offset = 5;  // L = 8: L-4 = 4 < o
-  spec.bodySize = 8;
-  spec.storedCheck = 0xFFFF;
+  test::ContainerPlan plan;
+  plan.offset = 5;  // L = 8: L-4 = 4 < o
+  plan.bodySize = 8;
+  plan.storedCheck = 0xFFFF;
   std::string out = "x";
-  EXPECT_EQ(DecipherContainer(test::BuildContainer(spec, kKey1), kKey1, out), 0);
+  EXPECT_EQ(DecipherContainer(test::BuildContainer(plan, kKey1), kKey1, out), 0);
   EXPECT_EQ(out, "");
 
-  spec.offset = 255;
-  spec.bodySize = 16;
-  EXPECT_EQ(DecipherContainer(test::BuildContainer(spec, kKey1), kKey1, out), 0);
+  plan.offset = 255;
+  plan.bodySize = 16;
+  EXPECT_EQ(DecipherContainer(test::BuildContainer(plan, kKey1), kKey1, out), 0);
   EXPECT_EQ(out, "");
 
   // Any other stored value fails the check over the empty range.
-  spec.storedCheck = 0xFFFE;
-  EXPECT_EQ(DecipherContainer(test::BuildContainer(spec, kKey1), kKey1, out), 4);
+  plan.storedCheck = 0xFFFE;
+  EXPECT_EQ(DecipherContainer(test::BuildContainer(plan, kKey1), kKey1, out), 4);
 }
 
 TEST(ContainerBuilt, AbcStoresItsCheckValueHighByteFirst) {
-  test::ContainerSpec spec;
-  spec.text = "abc";
-  spec.offset = 2;  // 2 + 3 + 3 = 8: no padding
-  std::string bytes = test::BuildContainer(spec, kKey1);
+  test::ContainerPlan plan;
+  plan.text = "abc";
+  plan.offset = 2;  // 2 + 3 + 3 = 8: no padding
+  std::string bytes = test::BuildContainer(plan, kKey1);
   std::string out;
   ASSERT_EQ(DecipherContainer(bytes, kKey1, out), 0);
   EXPECT_EQ(out, "abc");
@@ -307,9 +307,9 @@ TEST(ContainerBuilt, AbcStoresItsCheckValueHighByteFirst) {
 }
 
 TEST(ContainerBuilt, CheckOrderAndBadShapes) {
-  test::ContainerSpec spec;
-  spec.text = "fe\r\n";
-  const std::string good = test::BuildContainer(spec, kKey1);
+  test::ContainerPlan plan;
+  plan.text = "fe\r\n";
+  const std::string good = test::BuildContainer(plan, kKey1);
   std::string out;
   ASSERT_EQ(DecipherContainer(good, kKey1, out), 0);
 
@@ -331,8 +331,8 @@ TEST(ContainerBuilt, CheckOrderAndBadShapes) {
   }
   EXPECT_EQ(DecipherContainer("", kKey1, out), 1);
   // A body cut at a block boundary, and one damaged byte.
-  spec.text = std::string(40, 'x');
-  const std::string longer = test::BuildContainer(spec, kKey1);
+  plan.text = std::string(40, 'x');
+  const std::string longer = test::BuildContainer(plan, kKey1);
   ASSERT_EQ(DecipherContainer(longer, kKey1, out), 0);
   EXPECT_EQ(DecipherContainer(longer.substr(0, longer.size() - 8), kKey1, out), 4);
   std::string damaged = good;
@@ -342,25 +342,25 @@ TEST(ContainerBuilt, CheckOrderAndBadShapes) {
 }
 
 TEST(ContainerBuilt, OnlyTheFirst64001BytesCount) {
-  test::ContainerSpec spec;
-  spec.lineBreak = "\r\n\r\n\r\n";  // header 49 bytes, so a body can end exactly at 64001
-  spec.text = W("oa-Большой\r\n");
-  spec.offset = 3;
-  spec.padTo = kContainerMaxBytes;
-  std::string exact = test::BuildContainer(spec, kKey1);
+  test::ContainerPlan plan;
+  plan.lineBreak = "\r\n\r\n\r\n";  // header 49 bytes, so a body can end exactly at 64001
+  plan.text = W("oa-Большой\r\n");
+  plan.offset = 3;
+  plan.padTo = kContainerMaxBytes;
+  std::string exact = test::BuildContainer(plan, kKey1);
   ASSERT_EQ(exact.size(), kContainerMaxBytes);
   std::string out;
   EXPECT_EQ(DecipherContainer(exact, kKey1, out), 0);
   EXPECT_EQ(out.size(), kContainerMaxBytes - 49 - 3 - 3);
 
-  spec.padTo = kContainerMaxBytes + 8;
-  std::string longer = test::BuildContainer(spec, kKey1);
+  plan.padTo = kContainerMaxBytes + 8;
+  std::string longer = test::BuildContainer(plan, kKey1);
   ASSERT_EQ(longer.size(), kContainerMaxBytes + 8);
   EXPECT_EQ(DecipherContainer(longer, kKey1, out), 4);  // cut at a block boundary
 
-  spec.lineBreak = "\r\n";
-  spec.padTo = kContainerMaxBytes + 100;
-  EXPECT_EQ(DecipherContainer(test::BuildContainer(spec, kKey1), kKey1, out), 2);
+  plan.lineBreak = "\r\n";
+  plan.padTo = kContainerMaxBytes + 100;
+  EXPECT_EQ(DecipherContainer(test::BuildContainer(plan, kKey1), kKey1, out), 2);
 
   TempDir dir;
   TextBuffer buffer;
@@ -381,10 +381,10 @@ TEST(ContainerFile, UnreadableFilesAndKeyFirst) {
   EXPECT_EQ(buffer.LineCount(), 1u);
 
   // Zero offset text keeps the first byte right (its predecessor is taken as 0).
-  test::ContainerSpec spec;
-  spec.text = "Kestrin ver\r\nfe\r\nst-5";
+  test::ContainerPlan plan;
+  plan.text = "Kestrin ver\r\nfe\r\nst-5";
   std::string stored;
-  std::string path = dir.Write("ok.cry", test::BuildContainer(spec, kKey1, &stored));
+  std::string path = dir.Write("ok.cry", test::BuildContainer(plan, kKey1, &stored));
   EXPECT_EQ(LoadCryptoFile(path, kKey1, buffer), 0);
   TextBuffer want;
   want.SetBytes(stored);

@@ -37,35 +37,35 @@ void ChainBytes(uint8_t* data, size_t size) {
   }
 }
 
-std::string BuildContainer(const ContainerSpec& spec, std::string_view preparedKey,
+std::string BuildContainer(const ContainerPlan& plan, std::string_view preparedKey,
                            std::string* finalText) {
-  std::string head = (spec.header.empty() ? ContainerDeviceName() : spec.header) + spec.lineBreak +
-                     spec.alias + spec.identifier;
-  std::string text = spec.text;
+  std::string head = (plan.header.empty() ? ContainerDeviceName() : plan.header) + plan.lineBreak +
+                     plan.alias + plan.identifier;
+  std::string text = plan.text;
   auto bodySize = [&] {
-    if (spec.bodySize != 0) return spec.bodySize;
-    size_t raw = spec.offset + text.size() + 3;
+    if (plan.bodySize != 0) return plan.bodySize;
+    size_t raw = plan.offset + text.size() + 3;
     return (raw + 7) / 8 * 8;
   };
-  if (spec.padTo > head.size() && spec.bodySize == 0) {
-    while (head.size() + bodySize() < spec.padTo) text += ' ';
+  if (plan.padTo > head.size() && plan.bodySize == 0) {
+    while (head.size() + bodySize() < plan.padTo) text += ' ';
   }
   // The text ends at L-4: blanks fill the text up to the block boundary.
   size_t size = bodySize();
-  while (spec.bodySize == 0 && spec.offset + text.size() + 3 < size) text += ' ';
+  while (plan.bodySize == 0 && plan.offset + text.size() + 3 < size) text += ' ';
 
   if (finalText) *finalText = text;
   std::string body(size, '\0');
-  for (size_t i = 0; i < spec.offset && i < size; ++i) body[i] = static_cast<char>(0xA5 ^ (i * 37));
-  if (spec.offset < size) {
-    size_t n = std::min(text.size(), size - spec.offset);
-    body.replace(spec.offset, n, text, 0, n);
+  for (size_t i = 0; i < plan.offset && i < size; ++i) body[i] = static_cast<char>(0xA5 ^ (i * 37));
+  if (plan.offset < size) {
+    size_t n = std::min(text.size(), size - plan.offset);
+    body.replace(plan.offset, n, text, 0, n);
   }
-  uint16_t check = spec.storedCheck >= 0 ? static_cast<uint16_t>(spec.storedCheck)
-                                         : Crc16Modbus(body, spec.offset, size - 3);
+  uint16_t check = plan.storedCheck >= 0 ? static_cast<uint16_t>(plan.storedCheck)
+                                         : Crc16Modbus(body, plan.offset, size - 3);
   body[size - 3] = static_cast<char>(check >> 8);
   body[size - 2] = static_cast<char>(check & 0xFF);
-  body[size - 1] = static_cast<char>(spec.offset);
+  body[size - 1] = static_cast<char>(plan.offset);
 
   auto* p = reinterpret_cast<uint8_t*>(body.data());
   ChainBytes(p, size);

@@ -15,7 +15,7 @@ void EncipherBlock(uint8_t* block, const RoundKeys& keys);
 // Inverse of UnchainBytes: D[i] = rotl1(P[i] xor D[i-1]), D[-1] = 0.
 void ChainBytes(uint8_t* data, size_t size);
 
-struct ContainerSpec {
+struct ContainerPlan {
   std::string header;                 // Windows-1251; empty: the device name
   std::string lineBreak = "\r\n";
   std::string alias = std::string(10, ' ');   // written as given (any length)
@@ -27,9 +27,9 @@ struct ContainerSpec {
   size_t bodySize = 0;                // nonzero: exactly this body length (text must fit)
 };
 
-// The container bytes for spec, enciphered with the prepared key (32 bytes).
+// The container bytes for plan, enciphered with the prepared key (32 bytes).
 // finalText receives the text as stored (blanks may be added up to the block end).
-std::string BuildContainer(const ContainerSpec& spec, std::string_view preparedKey,
+std::string BuildContainer(const ContainerPlan& plan, std::string_view preparedKey,
                            std::string* finalText = nullptr);
 
 }  // namespace kestrin::test
