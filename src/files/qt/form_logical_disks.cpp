@@ -1,11 +1,10 @@
 #include "files/qt/form_logical_disks.h"
 
-#include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "editor/button_face.h"
+#include "files/qt/dialog_buttons.h"
 #include "files/qt/dialog_focus.h"
 
 namespace kestrin {
@@ -26,29 +25,12 @@ TFormLogicalDisks::TFormLogicalDisks(const DriveList* drives, QWidget* parent)
   ListBoxDisks->setMinimumSize(360, 140);
   FollowFocusColour(ListBoxDisks);
 
-  BtnOK = new QPushButton(QStringLiteral("Выбрать"), this);
-  BtnOK->setObjectName(QStringLiteral("BtnOK"));
-  BtnOK->setDefault(true);
-  BtnOK->setAutoDefault(true);
-  BtnCancel = new QPushButton(QStringLiteral("Отказаться"), this);
-  BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
-  BtnCancel->setAutoDefault(false);
-  for (QPushButton* b : {BtnOK, BtnCancel}) b->setFixedSize(170, 34);
-  SetButtonTag(BtnOK, 2);
-  SetButtonTag(BtnCancel, 1);
-  AttachButtonFace(BtnOK, DialogButtonImages(), QStringLiteral("Выбрать"), GlyphLayout::Left);
-  AttachButtonFace(BtnCancel, DialogButtonImages(), QStringLiteral("Отказаться"),
-                   GlyphLayout::Left);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(BtnOK);
-  buttons->addSpacing(16);
-  buttons->addWidget(BtnCancel);
-  buttons->addStretch();
+  const OkCancelButtons buttons = MakeOkCancelButtons(this, QStringLiteral("Выбрать"));
+  BtnOK = buttons.ok;
+  BtnCancel = buttons.cancel;
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(ListBoxDisks);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.row);
 
   connect(BtnOK, &QPushButton::clicked, this, &QDialog::accept);
   connect(BtnCancel, &QPushButton::clicked, this, [this] { BtnCancelClick(); });

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -11,8 +10,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "editor/button_face.h"
 #include "files/program_settings.h"
+#include "files/qt/dialog_buttons.h"
 #include "files/qt/dialog_focus.h"
 
 namespace kestrin {
@@ -80,31 +79,15 @@ TFormSelectPathTree::TFormSelectPathTree(const DriveList* drives, QWidget* paren
   StaticText_TempPath->setTextInteractionFlags(Qt::TextSelectableByMouse);
   StaticText_TempPath->setMinimumHeight(24);
 
-  BtnOK = new QPushButton(QStringLiteral("Применить"), this);
-  BtnOK->setObjectName(QStringLiteral("BtnOK"));
+  const OkCancelButtons buttons = MakeOkCancelButtons(this, QStringLiteral("Применить"));
+  BtnOK = buttons.ok;
+  BtnCancel = buttons.cancel;
   BtnOK->setToolTip(QStringLiteral("Применить сделанные настройки"));
-  BtnOK->setDefault(true);
-  BtnCancel = new QPushButton(QStringLiteral("Отказаться"), this);
-  BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
   BtnCancel->setToolTip(QStringLiteral("Отменить изменения настроек"));
-  BtnCancel->setAutoDefault(false);
-  for (QPushButton* b : {BtnOK, BtnCancel}) b->setFixedSize(170, 34);
-  SetButtonTag(BtnOK, 2);
-  SetButtonTag(BtnCancel, 1);
-  AttachButtonFace(BtnOK, DialogButtonImages(), QStringLiteral("Применить"), GlyphLayout::Left);
-  AttachButtonFace(BtnCancel, DialogButtonImages(), QStringLiteral("Отказаться"),
-                   GlyphLayout::Left);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(BtnOK);
-  buttons->addSpacing(16);
-  buttons->addWidget(BtnCancel);
-  buttons->addStretch();
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(TV_Path);
   layout->addWidget(StaticText_TempPath);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.row);
 
   // Roots are made once; a drive is not read until its node is expanded.
   std::unique_ptr<DriveList> own;
