@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "support/temp_folder.h"
 #include "support/cli_run.h"
 #include "files/container.h"
 #include "model/writer.h"
@@ -21,27 +22,7 @@ namespace fs = std::filesystem;
 using Result = test::CliOutcome;
 using test::RunCli;
 
-class Folder {
- public:
-  Folder() {
-    std::random_device rd;
-    path_ = fs::temp_directory_path() / ("kestrin-chk-" + std::to_string(rd()) + std::to_string(rd()));
-    fs::create_directories(path_);
-  }
-  ~Folder() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  std::string Str() const { return path_.string(); }
-  std::string Put(const std::string& name, const std::string& bytes) const {
-    std::ofstream f(path_ / name, std::ios::binary);
-    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return (path_ / name).string();
-  }
-
- private:
-  fs::path path_;
-};
+using Folder = test::TempFolder;
 
 T_Command_DEVICE Good() {
   T_Command_DEVICE m;

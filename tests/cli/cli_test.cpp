@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "support/temp_folder.h"
 #include "support/cli_run.h"
 
 #include <gtest/gtest.h>
@@ -17,21 +18,7 @@ namespace fs = std::filesystem;
 using Result = test::CliOutcome;
 using test::RunCli;
 
-class TempDir {
- public:
-  TempDir() {
-    path_ = fs::temp_directory_path() /
-            ("kestrin-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-  }
-  ~TempDir() { fs::remove_all(path_); }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  fs::path path_;
-};
+using TempDir = test::TempFolder;
 
 TEST(Cli, DefaultsIsTheDefaultText) {
   auto r = RunCli({"defaults"});

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "support/temp_folder.h"
 #include "support/cli_run.h"
 #include "files/container.h"
 #include "model/text_buffer.h"
@@ -32,26 +33,7 @@ std::string AsBuffered(const std::string& bytes) {
   return b.Text();
 }
 
-class ScratchDir {
- public:
-  ScratchDir() {
-    std::random_device rd;
-    path_ = fs::temp_directory_path() / ("kestrin-cry-cli-" + std::to_string(rd()));
-    fs::create_directories(path_);
-  }
-  ~ScratchDir() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-  std::string Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(path_ / name, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return (path_ / name).string();
-  }
-
- private:
-  fs::path path_;
-};
+using ScratchDir = test::TempFolder;
 
 const std::string kHeaderError =
     "Ошибка контрольной сигнатуры файла конфигурации - файл не относится к устройству" + std::string(41, ' ') +

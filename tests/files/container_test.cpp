@@ -7,6 +7,7 @@
 #include <random>
 
 #include "model/codec.h"
+#include "support/temp_folder.h"
 #include "support/test_cipher.h"
 #include "support/test_text.h"
 
@@ -36,27 +37,7 @@ std::string Unhex(std::string_view hex) {
   return out;
 }
 
-class TempDir {
- public:
-  TempDir() {
-    std::random_device rd;
-    path_ = fs::temp_directory_path() / ("kestrin_container_" + std::to_string(rd()));
-    fs::create_directories(path_);
-  }
-  ~TempDir() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  std::string Write(const std::string& name, const std::string& bytes) const {
-    fs::path p = path_ / name;
-    std::ofstream(p, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return p.string();
-  }
-  std::string Path(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  fs::path path_;
-};
+using TempDir = test::TempFolder;
 
 const std::string kKey1 = PrepareContainerKey(W("Ключ-1"));
 

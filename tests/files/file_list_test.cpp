@@ -11,6 +11,7 @@
 #include "files/container.h"
 #include "model/codec.h"
 #include "model/writer.h"
+#include "support/temp_folder.h"
 #include "support/test_text.h"
 
 namespace kestrin {
@@ -19,27 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::W;
 
-class TempDir {
- public:
-  TempDir() {
-    std::random_device rd;
-    path_ = fs::temp_directory_path() / ("kestrin_list_" + std::to_string(rd()) + std::to_string(rd()));
-    fs::create_directories(path_);
-  }
-  ~TempDir() {
-    std::error_code ec;
-    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(path_, ec);
-  }
-  std::string Str() const { return path_.string(); }
-  void Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream f(path_ / name, std::ios::binary);
-    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  }
-
- private:
-  fs::path path_;
-};
+using TempDir = test::TempFolder;
 
 // The plain fields of a container followed by a body of body bytes.
 std::string ContainerBytes(const std::string& alias, const std::string& id, size_t body = 16,

@@ -14,6 +14,7 @@
 
 #include "files/container.h"
 #include "model/writer.h"
+#include "support/temp_folder.h"
 #include "support/test_text.h"
 
 namespace kestrin {
@@ -21,26 +22,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Folder {
+class Folder : public test::TempFolder {
  public:
-  Folder() {
-    std::random_device rd;
-    path_ = fs::temp_directory_path() / ("kestrin-lfc-" + std::to_string(rd()) + std::to_string(rd()));
-    fs::create_directories(path_);
-  }
-  ~Folder() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  QString Q() const { return QString::fromStdString(path_.string()); }
-  void Put(const std::string& name, const std::string& bytes) const {
-    std::ofstream f(path_ / name, std::ios::binary);
-    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  }
-  std::string Path(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  fs::path path_;
+  QString Q() const { return QString::fromStdString(Str()); }
 };
 
 std::string Plain() {
