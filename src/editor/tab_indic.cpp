@@ -57,7 +57,7 @@ class OneCellGrid : public StringGrid {
   }
 };
 
-QLineEdit* NumberField(const char* name, QWidget* parent) {
+QLineEdit* NumberField(const QString& name, QWidget* parent) {
   auto* e = new QLineEdit(QStringLiteral("999"), parent);
   e->setObjectName(name);
   e->setMaxLength(3);
@@ -75,6 +75,21 @@ QSlider* TrackBar(const char* name, int max, QWidget* parent) {
   t->setTickPosition(QSlider::TicksBelow);
   t->setFixedWidth(150);
   return t;
+}
+
+// One "caption : field up-down  секунд" row of the group; the labels are
+// named <prefix>_1, _2 and _3 as the layout names them.
+void AddSecondsRow(QGridLayout* g, int row, const QString& prefix, const QString& caption, int min,
+                   int max, QWidget* group, QLineEdit*& edit, UpDown*& upDown) {
+  auto* caption1 = MakeLabel(prefix + "_1", caption, group);
+  edit = NumberField("E" + prefix.mid(1), group);
+  upDown = new UpDown(edit, min, max, "UD" + prefix.mid(1), group);
+  caption1->setBuddy(edit);
+  g->addWidget(caption1, row, 0);
+  g->addWidget(MakeLabel(prefix + "_2", QStringLiteral(":"), group), row, 1);
+  g->addWidget(edit, row, 2);
+  g->addWidget(upDown, row, 3);
+  g->addWidget(MakeLabel(prefix + "_3", QStringLiteral(" секунд"), group), row, 4);
 }
 
 }  // namespace
@@ -99,15 +114,9 @@ TabIndic::TabIndic(T_Command_DEVICE& model, QWidget* parent) : TabSheet(model, "
   auto* g = new QGridLayout(group);
   g->setHorizontalSpacing(4);
 
-  auto* ext1 = MakeLabel("L_Indic_ExtIndic_1", QStringLiteral("Время работы выносного индикатора  (1..999 )"), group);
-  E_Indic_ExtIndic = NumberField("E_Indic_ExtIndic", group);
-  UD_Indic_ExtIndic = new UpDown(E_Indic_ExtIndic, 1, 999, "UD_Indic_ExtIndic", group);
-  ext1->setBuddy(E_Indic_ExtIndic);
-  g->addWidget(ext1, 0, 0);
-  g->addWidget(MakeLabel("L_Indic_ExtIndic_2", QStringLiteral(":"), group), 0, 1);
-  g->addWidget(E_Indic_ExtIndic, 0, 2);
-  g->addWidget(UD_Indic_ExtIndic, 0, 3);
-  g->addWidget(MakeLabel("L_Indic_ExtIndic_3", QStringLiteral(" секунд"), group), 0, 4);
+  AddSecondsRow(g, 0, QStringLiteral("L_Indic_ExtIndic"),
+                QStringLiteral("Время работы выносного индикатора  (1..999 )"), 1, 999, group,
+                E_Indic_ExtIndic, UD_Indic_ExtIndic);
 
   auto* zone1 = MakeLabel("L_Indic_Zone1", QStringLiteral("Привязка выносного индикатора к разделам"), group);
   auto* zone3 = MakeLabel("L_Indic_Zone3", QStringLiteral(":"), group);
@@ -139,15 +148,9 @@ TabIndic::TabIndic(T_Command_DEVICE& model, QWidget* parent) : TabSheet(model, "
   g->addWidget(extZumm2, 3, 1);
   g->addWidget(extZumm, 3, 2);
 
-  auto* sir1 = MakeLabel("L_Indic_Sirena_1", QStringLiteral("Время работы сирены (1..999,  0 - выключена)"), group);
-  E_Indic_Sirena = NumberField("E_Indic_Sirena", group);
-  UD_Indic_Sirena = new UpDown(E_Indic_Sirena, 0, 999, "UD_Indic_Sirena", group);
-  sir1->setBuddy(E_Indic_Sirena);
-  g->addWidget(sir1, 4, 0);
-  g->addWidget(MakeLabel("L_Indic_Sirena_2", QStringLiteral(":"), group), 4, 1);
-  g->addWidget(E_Indic_Sirena, 4, 2);
-  g->addWidget(UD_Indic_Sirena, 4, 3);
-  g->addWidget(MakeLabel("L_Indic_Sirena_3", QStringLiteral(" секунд"), group), 4, 4);
+  AddSecondsRow(g, 4, QStringLiteral("L_Indic_Sirena"),
+                QStringLiteral("Время работы сирены (1..999,  0 - выключена)"), 0, 999, group,
+                E_Indic_Sirena, UD_Indic_Sirena);
 
   auto* parts = MakeLabel("L_Indic_Sirena_Parts", QStringLiteral("Привязка сирены к разделам          :"), group);
   SG_Indic_Sirena_Parts = new OneCellGrid("SG_Indic_Sirena_Parts", group);
