@@ -12,53 +12,17 @@
 #include "files/container.h"
 #include "files/qt/list_file_config.h"
 #include "model/writer.h"
+#include "support/bench_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace kestrin;
 
-struct BenchFolder {
-  fs::path dir;
-  BenchFolder() {
-    std::random_device rd;
-    dir = fs::temp_directory_path() / ("kestrin-qbench-" + std::to_string(rd()));
-    fs::create_directories(dir);
-    T_Command_DEVICE m;
-    m.SetDefaults();
-    const fs::path first = dir / "cfg00000.ini";
-    {
-      const std::string text = WriteConfigTextCrLf(m);
-      std::ofstream f(first, std::ios::binary);
-      f.write(text.data(), static_cast<std::streamsize>(text.size()));
-    }
-    // Plain files are hard links to one full configuration to spare the disk.
-    for (int i = 1; i < 5000; ++i) {
-      char name[32];
-      std::snprintf(name, sizeof name, "cfg%05d.ini", i);
-      std::error_code ec;
-      fs::create_hard_link(first, dir / name, ec);
-      if (ec) fs::copy_file(first, dir / name);
-    }
-    const std::string body(4096, '\x33');
-    for (int i = 0; i < 5000; ++i) {
-      char name[32], id[16];
-      std::snprintf(name, sizeof name, "pan%05d.cry", i);
-      std::snprintf(id, sizeof id, "%012X", i);
-      const std::string bytes = ContainerDeviceName() + "\r\n" + "Panel     " + id + body;
-      std::ofstream f(dir / name, std::ios::binary);
-      f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
-  }
-  ~BenchFolder() {
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-  }
-  QString Q() const { return QString::fromStdString(dir.string()); }
-};
+using bench::BenchFolder;
 
 BenchFolder& Folder() {
-  static BenchFolder f;
+  static BenchFolder f(5000, 5000, "qlist");
   return f;
 }
 
@@ -68,7 +32,7 @@ void BM_QtListOpen10000(benchmark::State& state) {
   ListFileConfigPanel panel(scratch);
   panel.resize(1200, 700);
   panel.show();
-  const QString folder = Folder().Q();  // made before timing starts
+  const QString folder = QString::fromStdString(Folder().Str());  // made before timing starts
   QApplication::processEvents();
   for (auto _ : state) {
     panel.Open(folder);
@@ -86,13 +50,13 @@ void BM_QtListTick10000(benchmark::State& state) {
   ListFileConfigPanel panel(scratch);
   panel.resize(1200, 700);
   panel.show();
-  panel.Open(Folder().Q());
+  panel.Open(QString::fromStdString(Folder().Str()));
   panel.Timer()->stop();  // ticks are driven here
   QApplication::processEvents();
   for (auto _ : state) {
     if (!panel.TimerTestListConfigTimer()) {
       state.PauseTiming();
-      panel.Open(Folder().Q());
+      panel.Open(QString::fromStdString(Folder().Str()));
       panel.Timer()->stop();
       state.ResumeTiming();
     }
@@ -102,12 +66,3 @@ void BM_QtListTick10000(benchmark::State& state) {
 BENCHMARK(BM_QtListTick10000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
