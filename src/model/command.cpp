@@ -4,8 +4,9 @@
 
 namespace kestrin {
 
-namespace {
-const std::string kEmpty;
+const std::string& T_Command::EmptyText() {
+  static const std::string empty;
+  return empty;
 }
 
 T_Command::T_Command(int row, int32_t subscript)
@@ -22,41 +23,17 @@ void T_Command::Reset() {
   list_.fill(0);
 }
 
-int32_t T_Command::Value(int i) const {
-  switch (i) {
-    case 0: return subscript_;
-    case 1: return value1_;
-    case 2: return value2_;
-    default: return 0;
-  }
-}
-
-void T_Command::SetValue(int i, int32_t v) {
-  switch (i) {
-    case 0: subscript_ = v; break;
-    case 1: value1_ = v; break;
-    case 2: value2_ = v; break;
-    default: break;
-  }
-}
-
-const std::string& T_Command::Text(int i) const {
-  if (i == 1) return text1_;
-  if (i == 2) return text2_;
-  return kEmpty;
-}
-
 void T_Command::SetText(int i, std::string t) {
   if (i == 1) text1_ = std::move(t);
   else if (i == 2) text2_ = std::move(t);
 }
 
-int32_t T_Command::ListItem(int i) const {
-  return i >= 1 && i <= kListSize ? list_[i - 1] : 0;
-}
-
-void T_Command::SetListItem(int i, int32_t v) {
-  if (i >= 1 && i <= kListSize) list_[i - 1] = v;
+void T_Command::AssignText(int i, std::string_view t) {
+  if (i != 1 && i != 2) return;
+  // clear + append keeps the buffer and avoids assign's slower replace path.
+  std::string& to = i == 1 ? text1_ : text2_;
+  to.clear();
+  to.append(t);
 }
 
 void T_Command::CopyScalarsFrom(const T_Command& other) {
@@ -76,8 +53,9 @@ void T_Command::CopyFrom(const T_Command& other) {
 
 void T_Command::TakeFrom(T_Command& other) {
   CopyScalarsFrom(other);
-  text1_.swap(other.text1_);
-  text2_.swap(other.text2_);
+  // Most rows carry no text at all: skip the swaps then.
+  if (!text1_.empty() || !other.text1_.empty()) text1_.swap(other.text1_);
+  if (!text2_.empty() || !other.text2_.empty()) text2_.swap(other.text2_);
 }
 
 }  // namespace kestrin

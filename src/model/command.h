@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace kestrin {
 
@@ -25,14 +26,38 @@ class T_Command {
   void SetCount(int c) { count_ = static_cast<uint8_t>(c); }
 
   // i = 0 addresses the subscript, 1 and 2 the values.
-  int32_t Value(int i) const;
-  void SetValue(int i, int32_t v);
+  int32_t Value(int i) const {
+    switch (i) {
+      case 0: return subscript_;
+      case 1: return value1_;
+      case 2: return value2_;
+      default: return 0;
+    }
+  }
+  void SetValue(int i, int32_t v) {
+    switch (i) {
+      case 0: subscript_ = v; break;
+      case 1: value1_ = v; break;
+      case 2: value2_ = v; break;
+      default: break;
+    }
+  }
   // i = 1 or 2.
-  const std::string& Text(int i) const;
+  const std::string& Text(int i) const {
+    if (i == 1) return text1_;
+    if (i == 2) return text2_;
+    return EmptyText();
+  }
   void SetText(int i, std::string t);
+  // Copies into the text's own buffer, which is kept between reads.
+  void AssignText(int i, std::string_view t);
+  // The text itself; i other than 1 or 2 addresses text 2.
+  std::string& MutableText(int i) { return i == 1 ? text1_ : text2_; }
   // Positions 1..8; 0 marks an empty position.
-  int32_t ListItem(int i) const;
-  void SetListItem(int i, int32_t v);
+  int32_t ListItem(int i) const { return i >= 1 && i <= kListSize ? list_[i - 1] : 0; }
+  void SetListItem(int i, int32_t v) {
+    if (i >= 1 && i <= kListSize) list_[i - 1] = v;
+  }
   void ClearList() { list_.fill(0); }
 
   void CopyFrom(const T_Command& other);
@@ -40,6 +65,7 @@ class T_Command {
   void TakeFrom(T_Command& other);
 
  private:
+  static const std::string& EmptyText();
   void CopyScalarsFrom(const T_Command& other);
 
   uint8_t row_ = 0;

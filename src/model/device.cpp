@@ -51,21 +51,6 @@ void T_Command_DEVICE::SetDefaults() {
   for (int key = 1; key <= kKeyCount; ++key) SetKeyPartitions(key, PartitionBit(1));
 }
 
-int T_Command_DEVICE::ElementCount(int row) const {
-  return row >= 0 && row < kRowCount ? static_cast<int>(rows_[row].size()) : 0;
-}
-
-T_Command* T_Command_DEVICE::Element(int row, int index) {
-  if (row < 0 || row >= kRowCount || index < 0 || index >= static_cast<int>(rows_[row].size())) {
-    return nullptr;
-  }
-  return &rows_[row][static_cast<size_t>(index)];
-}
-
-const T_Command* T_Command_DEVICE::Element(int row, int index) const {
-  return const_cast<T_Command_DEVICE*>(this)->Element(row, index);
-}
-
 T_Command* T_Command_DEVICE::Indexed(int row, int number, int count) {
   if (number < 1 || number > count) return nullptr;
   return Element(row, number - 1);

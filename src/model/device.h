@@ -29,9 +29,16 @@ class T_Command_DEVICE {
   void SetDefaults();
 
   // Generic access for the reader and writer; index counts from 0.
-  int ElementCount(int row) const;
-  T_Command* Element(int row, int index);
-  const T_Command* Element(int row, int index) const;
+  int ElementCount(int row) const {
+    return row >= 0 && row < kRowCount ? static_cast<int>(rows_[row].size()) : 0;
+  }
+  T_Command* Element(int row, int index) {
+    if (index < 0 || index >= ElementCount(row)) return nullptr;
+    return &rows_[row][static_cast<size_t>(index)];
+  }
+  const T_Command* Element(int row, int index) const {
+    return const_cast<T_Command_DEVICE*>(this)->Element(row, index);
+  }
 
   std::string GetVersion() const;
   void SetVersion(const std::string& v);

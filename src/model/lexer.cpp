@@ -1,5 +1,7 @@
 #include "model/lexer.h"
 
+#include "model/space_run.h"
+
 namespace kestrin {
 
 namespace {
@@ -7,6 +9,8 @@ constexpr unsigned char kCR = 13;
 constexpr unsigned char kLF = 10;
 constexpr size_t kMaxDigits = 5;
 bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+constexpr std::string_view kLineEndText = "#10";
+
 }  // namespace
 
 void TLitPipe::SetText(std::string text) {
@@ -21,155 +25,178 @@ void TLexema::Init() {
 }
 
 namespace {
-// Bytes that a word takes without looking further: everything but the stop
-// bytes of both modes (space, comma and dash depend on the mode).
-struct WordBytes {
-  bool normal[256];
-  bool text[256];
-  WordBytes() {
+// What a byte does when it starts a lexeme.
+enum ByteClass : uint8_t {
+  kClassWord,  // starts a word in both modes
+  kClassEnd,   // byte 0
+  kClassLineEnd,
+  kClassSkip,  // "$"
+  kClassComment,
+  kClassDot,
+  kClassBlank,
+  kClassComma,
+  kClassDash,
+  kClassDigit,
+};
+
+// Per byte: its class, and whether a word goes on over it in each mode (space,
+// comma and dash end a word in normal mode only).
+struct ByteTables {
+  uint8_t cls[256];
+  bool normalWord[256];
+  bool textWord[256];
+  ByteTables() {
     for (int c = 0; c < 256; ++c) {
       bool stop = c == 0 || c == kCR || c == kLF || c == '$' || c == '.' || c == ';';
-      text[c] = !stop;
-      normal[c] = !stop && c != ' ' && c != ',' && c != '-';
+      textWord[c] = !stop;
+      normalWord[c] = !stop && c != ' ' && c != ',' && c != '-';
+      cls[c] = kClassWord;
     }
+    cls[0] = kClassEnd;
+    cls[kCR] = kClassLineEnd;
+    cls[kLF] = kClassLineEnd;
+    cls['$'] = kClassSkip;
+    cls[';'] = kClassComment;
+    cls['.'] = kClassDot;
+    cls[' '] = kClassBlank;
+    cls[','] = kClassComma;
+    cls['-'] = kClassDash;
+    for (int c = '0'; c <= '9'; ++c) cls[c] = kClassDigit;
   }
 };
-const WordBytes kWordBytes;
+const ByteTables kBytes;
 }  // namespace
 
-void TLexPipe::ReadWord() {
-  // Take the run of plain word bytes at once; the loop below then sees the
-  // byte that ends it, exactly as a byte-by-byte read would.
-  if (size_t pos = source_.Position(); pos != 0) {
-    const std::string& t = source_.Text();
-    const bool* plain = TextMode() ? kWordBytes.text : kWordBytes.normal;
-    size_t i = pos - 1;
-    while (i < t.size() && plain[static_cast<unsigned char>(t[i])]) ++i;
-    accumulator_.append(t, pos - 1, i - (pos - 1));
-    source_.SetPosition(i + 1);
+// The stream works on the text directly with a 0-based index; reading past
+// the end gives byte 0 without moving, like TLitPipe::GetChar.
+
+size_t TLexPipe::ReadWord(const char* s, size_t n, size_t begin) {
+  const bool text = TextMode();
+  const bool* goesOn = text ? kBytes.textWord : kBytes.normalWord;
+  size_t end = begin + 1;
+  while (end < n) {
+    const unsigned char c = static_cast<unsigned char>(s[end]);
+    if (!goesOn[c]) break;
+    // Only text mode gets here with a blank: padding runs are long.
+    if (c == ' ') end = SkipSpaces(s, end, n);
+    else ++end;
   }
-  for (;;) {
-    unsigned char c = source_.GetChar();
-    if (c == 0) break;
-    if (c == kCR || c == kLF || c == '$') break;
-    if (c == ' ') {
-      if (TextMode()) {
-        accumulator_ += ' ';
-        continue;
-      }
-      break;
-    }
-    if (c == ',' || c == '-') {
-      if (TextMode()) {
-        accumulator_ += static_cast<char>(c);
-        continue;
-      }
-      source_.UngetChar();
-      break;
-    }
-    if (c == '.' || c == ';') {
-      source_.UngetChar();
-      break;
-    }
-    accumulator_ += static_cast<char>(c);
-  }
-  current_.SetKind(kLexWord);
-  current_.SetNumber(0);
-  current_.MutableText().assign(accumulator_);
+  current_.text_ = std::string_view(s + begin, end - begin);
+  current_.kind_ = kLexWord;
+  current_.number_ = 0;
+  if (end == n) return end;
+  // The byte that ended the word: line ends, "$", byte 0 and (normal mode)
+  // a blank are taken; comma, dash, dot and ";" are left for the next read.
+  const unsigned char c = static_cast<unsigned char>(s[end]);
+  if (c == 0 || c == kCR || c == kLF || c == '$' || c == ' ') return end + 1;
+  return end;
 }
 
-void TLexPipe::ReadNumber() {
-  for (;;) {
-    unsigned char c = source_.GetChar();
-    if (IsDigit(c)) {
-      accumulator_ += static_cast<char>(c);
-      if (accumulator_.size() > kMaxDigits) {
-        ReadWord();
-        return;
-      }
-      continue;
-    }
-    if (c == 0) break;
-    if (c == kCR || c == kLF || c == ' ' || c == '$') break;
-    source_.UngetChar();
-    break;
+size_t TLexPipe::ReadNumber(const char* s, size_t n, size_t begin) {
+  size_t end = begin + 1;
+  int32_t value = s[begin] - '0';
+  while (end < n && IsDigit(static_cast<unsigned char>(s[end]))) {
+    // A sixth digit makes it a word that goes on from there.
+    if (end - begin == kMaxDigits) return ReadWord(s, n, begin);
+    value = value * 10 + (s[end] - '0');
+    ++end;
   }
-  int32_t value = 0;
-  for (char d : accumulator_) value = value * 10 + (d - '0');
-  current_.SetKind(kLexNumber);
-  current_.MutableText().assign(accumulator_);
-  current_.SetNumber(value);
+  current_.text_ = std::string_view(s + begin, end - begin);
+  current_.kind_ = kLexNumber;
+  current_.number_ = value;
+  if (end == n) return end;
+  // Line ends, a blank, "$" and byte 0 after a number are taken with it.
+  const unsigned char c = static_cast<unsigned char>(s[end]);
+  if (c == 0 || c == kCR || c == kLF || c == ' ' || c == '$') return end + 1;
+  return end;
+}
+
+void TLexPipe::SetText(std::string text) {
+  // The carried-over text must outlive the text it points into.
+  std::string keep(current_.text_);
+  carried_.swap(keep);
+  current_.text_ = carried_;
+  source_.SetText(std::move(text));
 }
 
 void TLexPipe::NextLexeme(uint8_t mode, TLexema& out) {
-  mode_ = mode;
-  accumulator_.clear();
-  out.Init();
-  if (!pushBack_) {
-    bool comment = false;
-    for (;;) {
-      unsigned char c = source_.GetChar();
-      if (comment) {
-        if (c == kCR || c == kLF || c == '$') {
-          comment = false;
-          continue;
-        }
-        if (c == 0) {
-          current_.SetKind(kLexEndOfText);
-          break;
-        }
-        continue;
-      }
-      if (c == 0) {
-        current_.SetKind(kLexEndOfText);
-        break;
-      }
-      if (c == kCR || c == kLF) {
-        current_.SetKind(kLexEndOfLine);
-        current_.MutableText().assign("#10", 3);
-        break;
-      }
-      if (c == '$') continue;
-      if (c == ';') {
-        comment = true;
-        continue;
-      }
-      if (c == '.') {
-        current_.SetKind(kLexDot);
-        break;
-      }
-      if (!TextMode()) {
-        if (c == ' ') {
-          // Padding runs are long: skip them in one go.
-          const std::string& t = source_.Text();
-          size_t pos = source_.Position();
-          while (pos <= t.size() && t[pos - 1] == ' ') ++pos;
-          source_.SetPosition(pos);
-          continue;
-        }
-        if (c == ',') {
-          current_.SetKind(kLexComma);
-          break;
-        }
-        if (c == '-') {
-          current_.SetKind(kLexDash);
-          break;
-        }
-        if (IsDigit(c)) {
-          accumulator_ = static_cast<char>(c);
-          ReadNumber();
-          break;
-        }
-      }
-      accumulator_ = static_cast<char>(c);
-      ReadWord();
+  const LexemeView& next = Next(mode);
+  out.SetKind(next.Kind());
+  out.MutableText().assign(next.Text());
+  out.SetNumber(next.Number());
+}
+
+const LexemeView& TLexPipe::Scan() {
+  // Dot, comma, dash and end of text keep the text and number of the lexeme
+  // before them, so current_ is only rewritten by words, numbers and line ends.
+  if (source_.Position() == 0) {
+    current_.kind_ = kLexEndOfText;
+    return current_;
+  }
+  const std::string& t = source_.Text();
+  const char* s = t.data();
+  const size_t n = t.size();
+  size_t i = source_.Position() - 1;
+  const bool text = TextMode();
+  for (;;) {
+    if (i >= n) {
+      current_.kind_ = kLexEndOfText;
       break;
     }
+    const unsigned char c = static_cast<unsigned char>(s[i++]);
+    const uint8_t cls = kBytes.cls[c];
+    if (cls == kClassSkip) continue;
+    if (cls == kClassBlank && !text) {
+      i = SkipSpaces(s, i, n);
+      continue;
+    }
+    if (cls == kClassComment) {
+      // The byte that ends a comment is taken with it, line ends included;
+      // byte 0 or the end of the text inside it ends the text.
+      bool ended = false;
+      for (;;) {
+        if (i >= n) {
+          ended = true;
+          break;
+        }
+        const unsigned char d = static_cast<unsigned char>(s[i++]);
+        if (d == kCR || d == kLF || d == '$') break;
+        if (d == 0) {
+          ended = true;
+          break;
+        }
+      }
+      if (ended) {
+        current_.kind_ = kLexEndOfText;
+        break;
+      }
+      continue;
+    }
+    switch (cls) {
+      case kClassEnd: current_.kind_ = kLexEndOfText; break;
+      case kClassLineEnd:
+        current_.kind_ = kLexEndOfLine;
+        current_.text_ = kLineEndText;
+        break;
+      case kClassDot: current_.kind_ = kLexDot; break;
+      case kClassComma:
+        if (text) i = ReadWord(s, n, i - 1);
+        else current_.kind_ = kLexComma;
+        break;
+      case kClassDash:
+        if (text) i = ReadWord(s, n, i - 1);
+        else current_.kind_ = kLexDash;
+        break;
+      case kClassDigit:
+        if (text) i = ReadWord(s, n, i - 1);
+        else i = ReadNumber(s, n, i - 1);
+        break;
+      default: i = ReadWord(s, n, i - 1); break;
+    }
+    break;
   }
-  out.SetKind(current_.Kind());
-  out.MutableText().assign(current_.Text());
-  out.SetNumber(current_.Number());
-  pushBack_ = 0;
+  source_.SetPosition(i + 1);
+  return current_;
 }
 
 }  // namespace kestrin

@@ -3,6 +3,7 @@
 // the lexeme stream with two reading modes and push-back.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace kestrin {
 
@@ -64,21 +65,56 @@ class TLexema {
   int32_t number_ = 0;
 };
 
+// A lexeme whose text points into the stream's text (or a constant): what
+// the reader looks at, without copying every word and number.
+class LexemeView {
+ public:
+  uint8_t Kind() const { return kind_; }
+  std::string_view Text() const { return text_; }
+  int32_t Number() const { return number_; }
+
+ private:
+  friend class TLexPipe;
+  uint8_t kind_ = kLexEndOfLine;
+  std::string_view text_;
+  int32_t number_ = 0;
+};
+
 class TLexPipe {
  public:
-  void SetText(std::string text) { source_.SetText(std::move(text)); }
+  TLexPipe() = default;
+  // The current lexeme points into the pipe's own text.
+  TLexPipe(const TLexPipe&) = delete;
+  TLexPipe& operator=(const TLexPipe&) = delete;
+
+  void SetText(std::string text);
   void NextLexeme(uint8_t mode, TLexema& out);
+  // Same as NextLexeme without the copy: valid until the next read or
+  // SetText.
+  const LexemeView& Next(uint8_t mode) {
+    mode_ = mode;
+    if (pushBack_) {
+      pushBack_ = 0;
+      return current_;
+    }
+    return Scan();
+  }
   void PushBack() { pushBack_ = 1; }
 
  private:
   bool TextMode() const { return mode_ == kModeText; }
-  void ReadWord();
-  void ReadNumber();
+  // Reads the next lexeme from the text into current_.
+  const LexemeView& Scan();
+  // Both read from s[begin] (of n bytes) into current_ and return the index
+  // of the next byte to read.
+  size_t ReadWord(const char* s, size_t n, size_t begin);
+  size_t ReadNumber(const char* s, size_t n, size_t begin);
 
   TLitPipe source_;
-  TLexema current_;
+  LexemeView current_;
+  // Holds the text current_ carries over from a text that was replaced.
+  std::string carried_;
   uint8_t pushBack_ = 0;
-  std::string accumulator_;
   uint8_t mode_ = kModeAny;
 };
 

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "model/codec.h"
+#include "model/space_run.h"
 
 namespace kestrin {
 
@@ -11,15 +12,18 @@ namespace {
 
 bool IsBlankOrControl(unsigned char c) { return c <= ' '; }
 
-std::string Trim(std::string s) {
+std::string_view Trim(std::string_view s) {
   size_t b = 0;
-  size_t e = s.size();
+  size_t e = SkipSpacesBack(s.data(), 0, s.size());
   while (b < e && IsBlankOrControl(static_cast<unsigned char>(s[b]))) ++b;
   while (e > b && IsBlankOrControl(static_cast<unsigned char>(s[e - 1]))) --e;
-  s.resize(e);
-  s.erase(0, b);
-  return s;
+  return s.substr(b, e - b);
 }
+
+// Case-insensitive match of a word against the command codes; see
+// IdentifyCommand.
+int IdentifyCode(std::string_view text);
+int32_t SubscriptOf(std::string_view text, int row);
 
 class Reader {
  public:
@@ -29,7 +33,9 @@ class Reader {
   void Run();
 
  private:
-  void Read(uint8_t mode) { pipe_.NextLexeme(mode, lex_); }
+  // The reader only looks at the lexeme it has just read, so it uses the
+  // stream's own one rather than a copy.
+  void Read(uint8_t mode) { lex_ = &pipe_.Next(mode); }
   void PushBack() { pipe_.PushBack(); }
 
   bool ParseInteger();
@@ -43,7 +49,7 @@ class Reader {
   T_Command& scratch_;
   TLexPipe& pipe_;
   T_Command_DEVICE& model_;
-  TLexema lex_;
+  const LexemeView* lex_ = nullptr;
 };
 
 void Reader::Run() {
@@ -54,7 +60,7 @@ void Reader::Run() {
   for (;;) {
     Read(kModeAny);
     if (!headerDone) {
-      switch (lex_.Kind()) {
+      switch (lex_->Kind()) {
         case kLexEndOfLine:
           if (!header.empty()) headerDone = true;
           break;
@@ -65,23 +71,23 @@ void Reader::Run() {
         case kLexWord:
         case kLexNumber:
           if (previous == kLexWord || previous == kLexNumber) header += ' ';
-          if (lex_.Kind() == kLexWord) {
-            if (IdentifyCommand(lex_) != 0) headerDone = true;
-            else header += lex_.Text();
+          if (lex_->Kind() == kLexWord) {
+            if (IdentifyCode(lex_->Text()) != 0) headerDone = true;
+            else header += LowerLatin(lex_->Text());
           } else {
-            header += std::to_string(lex_.Number());
+            header += std::to_string(lex_->Number());
           }
           break;
         default: break;
       }
-      previous = lex_.Kind();
+      previous = lex_->Kind();
     }
-    if (lex_.Kind() == kLexEndOfLine) continue;
-    if (lex_.Kind() == kLexEndOfText) break;
-    int row = IdentifyCommand(lex_);
+    if (lex_->Kind() == kLexEndOfLine) continue;
+    if (lex_->Kind() == kLexEndOfText) break;
+    int row = lex_->Kind() == kLexNumber ? 0 : IdentifyCode(lex_->Text());
     if (row == 0) continue;
     headerDone = true;
-    int32_t subscript = ReadSubscript(lex_, row);
+    int32_t subscript = SubscriptOf(lex_->Text(), row);
     if (subscript < 0) continue;
 
     const CommandRow& r = kCommandTable[row];
@@ -111,13 +117,13 @@ void Reader::Run() {
 
 bool Reader::ParseInteger() {
   Read(kModeDash);
-  if (lex_.Kind() != kLexDash) {
+  if (lex_->Kind() != kLexDash) {
     PushBack();
     return false;
   }
   Read(kModeNumber);
-  switch (lex_.Kind()) {
-    case kLexNumber: scratch_.SetValue(1, lex_.Number()); return true;
+  switch (lex_->Kind()) {
+    case kLexNumber: scratch_.SetValue(1, lex_->Number()); return true;
     case kLexEndOfLine: scratch_.SetValue(1, 0); return true;
     case kLexDot:
     case kLexComma:
@@ -130,13 +136,13 @@ bool Reader::ParseInteger() {
 
 bool Reader::ParseWordText() {
   Read(kModeDash);
-  if (lex_.Kind() != kLexDash) {
+  if (lex_->Kind() != kLexDash) {
     PushBack();
     return false;
   }
   Read(kModeText);
-  switch (lex_.Kind()) {
-    case kLexWord: scratch_.SetText(1, Trim(lex_.Text())); return true;
+  switch (lex_->Kind()) {
+    case kLexWord: scratch_.AssignText(1, Trim(lex_->Text())); return true;
     case kLexEndOfLine: scratch_.SetText(1, ""); return true;
     case kLexDot:
       PushBack();
@@ -150,23 +156,23 @@ bool Reader::ParseWordText() {
 bool Reader::ParseRestOfLine() {
   Read(kModeAny);
   std::string collected;
-  if (lex_.Kind() != kLexDash) collected = lex_.Text();
+  if (lex_->Kind() != kLexDash) collected = lex_->Text();
   bool afterDot = false;
   for (;;) {
     Read(kModeText);
-    switch (lex_.Kind()) {
+    switch (lex_->Kind()) {
       case kLexWord:
         // A word right after a dot of this line continues the value as
         // written ("v.3.0"); any other word had its blank eaten by the lexer.
         if (!afterDot) collected += ' ';
-        collected += lex_.Text();
+        collected += lex_->Text();
         afterDot = false;
         break;
       case kLexDot:
         collected += '.';
         afterDot = true;
         break;
-      case kLexEndOfLine: scratch_.SetText(1, Trim(std::move(collected))); return true;
+      case kLexEndOfLine: scratch_.AssignText(1, Trim(collected)); return true;
       case kLexEndOfText: PushBack(); return true;
       default: afterDot = false; break;
     }
@@ -177,18 +183,18 @@ bool Reader::ParseList(const CommandRow& row) {
   int position = 1;
   scratch_.SetCount(0);
   Read(kModeDash);
-  if (lex_.Kind() != kLexDash) {
+  if (lex_->Kind() != kLexDash) {
     PushBack();
     return false;
   }
   while (position != 0 && position <= T_Command::kListSize) {
     Read(kModeNumber);
-    switch (lex_.Kind()) {
+    switch (lex_->Kind()) {
       case kLexNumber:
-        scratch_.SetListItem(position, lex_.Number());
+        scratch_.SetListItem(position, lex_->Number());
         scratch_.SetCount(position);
         Read(kModeAny);
-        switch (lex_.Kind()) {
+        switch (lex_->Kind()) {
           case kLexComma: ++position; break;
           case kLexDot: PushBack(); return true;
           case kLexEndOfLine: PushBack(); return row.kind2 == kVal2None;
@@ -212,20 +218,20 @@ bool Reader::ParseList(const CommandRow& row) {
 
 bool Reader::ParseSecondInteger() {
   Read(kModeDot);
-  if (lex_.Kind() == kLexEndOfLine) {
+  if (lex_->Kind() == kLexEndOfLine) {
     scratch_.SetValue(2, 0);
     return true;
   }
-  if (lex_.Kind() != kLexDot) {
+  if (lex_->Kind() != kLexDot) {
     PushBack();
     return false;
   }
   Read(kModeNumber);
-  if (lex_.Kind() == kLexNumber) {
-    scratch_.SetValue(2, lex_.Number());
+  if (lex_->Kind() == kLexNumber) {
+    scratch_.SetValue(2, lex_->Number());
     return true;
   }
-  if (lex_.Kind() == kLexEndOfLine) {
+  if (lex_->Kind() == kLexEndOfLine) {
     scratch_.SetValue(2, 0);
     return true;
   }
@@ -235,20 +241,20 @@ bool Reader::ParseSecondInteger() {
 
 bool Reader::ParseSecondText() {
   Read(kModeDot);
-  if (lex_.Kind() == kLexEndOfLine) {
+  if (lex_->Kind() == kLexEndOfLine) {
     scratch_.SetText(2, "");
     return true;
   }
-  if (lex_.Kind() != kLexDot) {
+  if (lex_->Kind() != kLexDot) {
     PushBack();
     return false;
   }
   Read(kModeText);
-  if (lex_.Kind() == kLexWord) {
-    scratch_.SetText(2, Trim(lex_.Text()));
+  if (lex_->Kind() == kLexWord) {
+    scratch_.AssignText(2, Trim(lex_->Text()));
     return true;
   }
-  if (lex_.Kind() == kLexEndOfLine) {
+  if (lex_->Kind() == kLexEndOfLine) {
     scratch_.SetText(2, "");
     return true;
   }
@@ -268,7 +274,7 @@ void Reader::StoreCommand() {
     if (v < r.min2 || v > r.max2) scratch_.SetValue(2, r.def2);
   }
   if (row == kRowKeyUser && !scratch_.Text(2).empty()) {
-    std::string code = scratch_.Text(2);
+    std::string& code = scratch_.MutableText(2);
     if (code.find('*') != std::string::npos) {
       code.assign(kKeyCodeLength, '*');
     } else {
@@ -278,7 +284,6 @@ void Reader::StoreCommand() {
       }
       std::reverse(code.begin(), code.end());
     }
-    scratch_.SetText(2, code);
   }
   if (T_Command* target = model_.Element(row, scratch_.Subscript() - r.firstSubscript)) {
     // The scratch element is reset right after, so its texts can be moved.
@@ -289,12 +294,9 @@ void Reader::StoreCommand() {
 
 }  // namespace
 
-int IdentifyCommand(TLexema& lexeme) {
-  if (lexeme.Kind() == kLexNumber) return 0;
-  std::string& text = lexeme.MutableText();
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
+namespace {
+
+int IdentifyCode(std::string_view text) {
   // Rows grouped by the first byte of their code, in row order.
   struct Index {
     std::array<std::string, kRowCount> codes;
@@ -307,8 +309,13 @@ int IdentifyCommand(TLexema& lexeme) {
     for (int row = 0; row < kRowCount; ++row) {
       ix.codes[row] = LowerLatin(kCommandTable[row].code);
       if (ix.codes[row].empty()) continue;
-      unsigned char first = static_cast<unsigned char>(ix.codes[row][0]);
+      // A code's first byte is found in either case.
+      const unsigned char first = static_cast<unsigned char>(ix.codes[row][0]);
       ix.byFirst[first][fill[first]++] = static_cast<int8_t>(row);
+      if (first >= 'a' && first <= 'z') {
+        const unsigned char upper = static_cast<unsigned char>(first - 'a' + 'A');
+        ix.byFirst[upper][fill[upper]++] = static_cast<int8_t>(row);
+      }
     }
     return ix;
   }();
@@ -317,7 +324,13 @@ int IdentifyCommand(TLexema& lexeme) {
     if (row < 0) break;
     const std::string& code = index.codes[row];
     if (text.size() < code.size()) continue;
-    if (text.compare(0, code.size(), code) != 0) continue;
+    bool same = true;
+    for (size_t i = 0; i < code.size() && same; ++i) {
+      char c = text[i];
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+      same = c == code[i];
+    }
+    if (!same) continue;
     if (text.size() == code.size()) return row;
     unsigned char next = static_cast<unsigned char>(text[code.size()]);
     if (next >= '0' && next <= '9') return row;
@@ -325,10 +338,24 @@ int IdentifyCommand(TLexema& lexeme) {
   return 0;
 }
 
-int32_t ReadSubscript(const TLexema& lexeme, int row) {
+}  // namespace
+
+int IdentifyCommand(TLexema& lexeme) {
+  if (lexeme.Kind() == kLexNumber) return 0;
+  std::string& text = lexeme.MutableText();
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return IdentifyCode(text);
+}
+
+int32_t ReadSubscript(const TLexema& lexeme, int row) { return SubscriptOf(lexeme.Text(), row); }
+
+namespace {
+
+int32_t SubscriptOf(std::string_view text, int row) {
   const CommandRow& r = kCommandTable[row];
   if (r.Single()) return r.firstSubscript;
-  const std::string& text = lexeme.Text();
   size_t codeLen = std::char_traits<char>::length(r.code);
   if (text.size() <= codeLen) return -1;
   int64_t value = 0;
@@ -342,6 +369,8 @@ int32_t ReadSubscript(const TLexema& lexeme, int row) {
   if (value < r.firstSubscript || value > r.lastSubscript) return -1;
   return static_cast<int32_t>(value);
 }
+
+}  // namespace
 
 void LoadConfigText(const std::string& text, T_Command_DEVICE& model) {
   T_Command scratch;
