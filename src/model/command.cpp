@@ -53,9 +53,16 @@ void T_Command::CopyFrom(const T_Command& other) {
 
 void T_Command::TakeFrom(T_Command& other) {
   CopyScalarsFrom(other);
-  // Most rows carry no text at all: skip the swaps then.
-  if (!text1_.empty() || !other.text1_.empty()) text1_.swap(other.text1_);
-  if (!text2_.empty() || !other.text2_.empty()) text2_.swap(other.text2_);
+  // Short texts are cheaper to copy into the buffer already here than to
+  // swap; long ones change hands. Most rows carry no text at all.
+  TakeText(text1_, other.text1_);
+  TakeText(text2_, other.text2_);
+}
+
+void T_Command::TakeText(std::string& to, std::string& from) {
+  if (to.empty() && from.empty()) return;
+  if (from.size() <= to.capacity()) to = from;
+  else to.swap(from);
 }
 
 }  // namespace kestrin

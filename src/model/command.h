@@ -66,6 +66,7 @@ class T_Command {
 
  private:
   static const std::string& EmptyText();
+  static void TakeText(std::string& to, std::string& from);
   void CopyScalarsFrom(const T_Command& other);
 
   uint8_t row_ = 0;

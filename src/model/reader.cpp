@@ -296,44 +296,55 @@ void Reader::StoreCommand() {
 
 namespace {
 
-int IdentifyCode(std::string_view text) {
-  // Rows grouped by the first byte of their code, in row order.
-  struct Index {
-    std::array<std::string, kRowCount> codes;
-    std::array<std::array<int8_t, kRowCount + 1>, 256> byFirst{};
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// The command codes in lower case, grouped by their first byte (in both
+// cases), in row order.
+struct CodeIndex {
+  struct Code {
+    int8_t row = -1;
+    uint8_t length = 0;
+    const char* text = nullptr;  // lower case, length bytes
   };
-  static const Index index = [] {
-    Index ix;
+  std::array<std::string, kRowCount> lower;
+  std::array<uint8_t, kRowCount> length{};
+  std::array<std::array<Code, kRowCount + 1>, 256> byFirst{};
+
+  CodeIndex() {
     std::array<int, 256> fill{};
-    for (auto& list : ix.byFirst) list.fill(-1);
     for (int row = 0; row < kRowCount; ++row) {
-      ix.codes[row] = LowerLatin(kCommandTable[row].code);
-      if (ix.codes[row].empty()) continue;
-      // A code's first byte is found in either case.
-      const unsigned char first = static_cast<unsigned char>(ix.codes[row][0]);
-      ix.byFirst[first][fill[first]++] = static_cast<int8_t>(row);
+      lower[row] = LowerLatin(kCommandTable[row].code);
+      length[row] = static_cast<uint8_t>(lower[row].size());
+    }
+    for (int row = 0; row < kRowCount; ++row) {
+      if (lower[row].empty()) continue;
+      const Code code{static_cast<int8_t>(row), length[row], lower[row].data()};
+      const unsigned char first = static_cast<unsigned char>(lower[row][0]);
+      byFirst[first][fill[first]++] = code;
       if (first >= 'a' && first <= 'z') {
         const unsigned char upper = static_cast<unsigned char>(first - 'a' + 'A');
-        ix.byFirst[upper][fill[upper]++] = static_cast<int8_t>(row);
+        byFirst[upper][fill[upper]++] = code;
       }
     }
-    return ix;
-  }();
+  }
+};
+
+const CodeIndex& Codes() {
+  static const CodeIndex index;
+  return index;
+}
+
+int IdentifyCode(std::string_view text) {
   if (text.empty()) return 0;
-  for (int8_t row : index.byFirst[static_cast<unsigned char>(text[0])]) {
-    if (row < 0) break;
-    const std::string& code = index.codes[row];
-    if (text.size() < code.size()) continue;
-    bool same = true;
-    for (size_t i = 0; i < code.size() && same; ++i) {
-      char c = text[i];
-      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-      same = c == code[i];
-    }
-    if (!same) continue;
-    if (text.size() == code.size()) return row;
-    unsigned char next = static_cast<unsigned char>(text[code.size()]);
-    if (next >= '0' && next <= '9') return row;
+  for (const CodeIndex::Code& code : Codes().byFirst[static_cast<unsigned char>(text[0])]) {
+    if (code.row < 0) break;
+    if (text.size() < code.length) continue;
+    size_t i = 1;
+    while (i < code.length && LowerAscii(text[i]) == code.text[i]) ++i;
+    if (i < code.length) continue;
+    if (text.size() == code.length) return code.row;
+    const unsigned char next = static_cast<unsigned char>(text[code.length]);
+    if (next >= '0' && next <= '9') return code.row;
   }
   return 0;
 }
@@ -356,7 +367,7 @@ namespace {
 int32_t SubscriptOf(std::string_view text, int row) {
   const CommandRow& r = kCommandTable[row];
   if (r.Single()) return r.firstSubscript;
-  size_t codeLen = std::char_traits<char>::length(r.code);
+  const size_t codeLen = Codes().length[row];
   if (text.size() <= codeLen) return -1;
   int64_t value = 0;
   for (size_t i = codeLen; i < text.size(); ++i) {
