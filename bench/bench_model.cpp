@@ -2,6 +2,9 @@
 // (all loops, relays and 250 keys set).
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "model/codec.h"
 #include "model/reader.h"
 #include "model/writer.h"
@@ -56,10 +59,14 @@ void BM_ReadWriteDefault(benchmark::State& state) {
   m.SetDefaults();
   ReadWrite(state, WriteConfigTextCrLf(m));
 }
-BENCHMARK(BM_ReadWriteDefault)->Unit(benchmark::kMicrosecond);
+// On a shared machine the slowest runs measure the neighbours; the fastest
+// repetition is the figure that tracks the code (run with repetitions).
+double Fastest(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
+
+BENCHMARK(BM_ReadWriteDefault)->Unit(benchmark::kMicrosecond)->ComputeStatistics("min", Fastest);
 
 void BM_ReadWriteFull(benchmark::State& state) { ReadWrite(state, FullText()); }
-BENCHMARK(BM_ReadWriteFull)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReadWriteFull)->Unit(benchmark::kMicrosecond)->ComputeStatistics("min", Fastest);
 
 }  // namespace
 

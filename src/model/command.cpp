@@ -14,26 +14,9 @@ T_Command::T_Command(int row, int32_t subscript)
   Reset();
 }
 
-void T_Command::Reset() {
-  const CommandRow& r = kCommandTable[row_ < kRowCount ? row_ : 0];
-  value1_ = r.def1;
-  value2_ = r.def2;
-  text1_.clear();
-  text2_.clear();
-  list_.fill(0);
-}
-
 void T_Command::SetText(int i, std::string t) {
   if (i == 1) text1_ = std::move(t);
   else if (i == 2) text2_ = std::move(t);
-}
-
-void T_Command::AssignText(int i, std::string_view t) {
-  if (i != 1 && i != 2) return;
-  // clear + append keeps the buffer and avoids assign's slower replace path.
-  std::string& to = i == 1 ? text1_ : text2_;
-  to.clear();
-  to.append(t);
 }
 
 void T_Command::CopyScalarsFrom(const T_Command& other) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/command_table.h"
+
 namespace kestrin {
 
 class T_Command {
@@ -16,7 +18,14 @@ class T_Command {
 
   // Values back to the row defaults, texts and list cleared; row, subscript
   // and count kept.
-  void Reset();
+  void Reset() {
+    const CommandRow& r = kCommandTable[row_ < kRowCount ? row_ : 0];
+    value1_ = r.def1;
+    value2_ = r.def2;
+    text1_.clear();
+    text2_.clear();
+    list_.fill(0);
+  }
 
   int Row() const { return row_; }
   void SetRow(int row) { row_ = static_cast<uint8_t>(row); }
@@ -50,7 +59,13 @@ class T_Command {
   }
   void SetText(int i, std::string t);
   // Copies into the text's own buffer, which is kept between reads.
-  void AssignText(int i, std::string_view t);
+  void AssignText(int i, std::string_view t) {
+    if (i != 1 && i != 2) return;
+    // clear + append keeps the buffer and avoids assign's slower replace path.
+    std::string& to = i == 1 ? text1_ : text2_;
+    to.clear();
+    to.append(t);
+  }
   // The text itself; i other than 1 or 2 addresses text 2.
   std::string& MutableText(int i) { return i == 1 ? text1_ : text2_; }
   // Positions 1..8; 0 marks an empty position.

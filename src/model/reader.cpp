@@ -22,8 +22,10 @@ std::string_view Trim(std::string_view s) {
 
 // Case-insensitive match of a word against the command codes; see
 // IdentifyCommand.
-int IdentifyCode(std::string_view text);
-int32_t SubscriptOf(std::string_view text, int row);
+struct CodeIndex;
+const CodeIndex& Codes();
+int IdentifyCode(const CodeIndex& codes, std::string_view text);
+int32_t SubscriptOf(const CodeIndex& codes, std::string_view text, int row);
 
 class Reader {
  public:
@@ -49,6 +51,7 @@ class Reader {
   T_Command& scratch_;
   TLexPipe& pipe_;
   T_Command_DEVICE& model_;
+  const CodeIndex& codes_ = Codes();
   const LexemeView* lex_ = nullptr;
 };
 
@@ -72,7 +75,7 @@ void Reader::Run() {
         case kLexNumber:
           if (previous == kLexWord || previous == kLexNumber) header += ' ';
           if (lex_->Kind() == kLexWord) {
-            if (IdentifyCode(lex_->Text()) != 0) headerDone = true;
+            if (IdentifyCode(codes_, lex_->Text()) != 0) headerDone = true;
             else header += LowerLatin(lex_->Text());
           } else {
             header += std::to_string(lex_->Number());
@@ -84,10 +87,10 @@ void Reader::Run() {
     }
     if (lex_->Kind() == kLexEndOfLine) continue;
     if (lex_->Kind() == kLexEndOfText) break;
-    int row = lex_->Kind() == kLexNumber ? 0 : IdentifyCode(lex_->Text());
+    int row = lex_->Kind() == kLexNumber ? 0 : IdentifyCode(codes_, lex_->Text());
     if (row == 0) continue;
     headerDone = true;
-    int32_t subscript = SubscriptOf(lex_->Text(), row);
+    int32_t subscript = SubscriptOf(codes_, lex_->Text(), row);
     if (subscript < 0) continue;
 
     const CommandRow& r = kCommandTable[row];
@@ -334,9 +337,9 @@ const CodeIndex& Codes() {
   return index;
 }
 
-int IdentifyCode(std::string_view text) {
+int IdentifyCode(const CodeIndex& codes, std::string_view text) {
   if (text.empty()) return 0;
-  for (const CodeIndex::Code& code : Codes().byFirst[static_cast<unsigned char>(text[0])]) {
+  for (const CodeIndex::Code& code : codes.byFirst[static_cast<unsigned char>(text[0])]) {
     if (code.row < 0) break;
     if (text.size() < code.length) continue;
     size_t i = 1;
@@ -357,17 +360,19 @@ int IdentifyCommand(TLexema& lexeme) {
   for (char& c : text) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
-  return IdentifyCode(text);
+  return IdentifyCode(Codes(), text);
 }
 
-int32_t ReadSubscript(const TLexema& lexeme, int row) { return SubscriptOf(lexeme.Text(), row); }
+int32_t ReadSubscript(const TLexema& lexeme, int row) {
+  return SubscriptOf(Codes(), lexeme.Text(), row);
+}
 
 namespace {
 
-int32_t SubscriptOf(std::string_view text, int row) {
+int32_t SubscriptOf(const CodeIndex& codes, std::string_view text, int row) {
   const CommandRow& r = kCommandTable[row];
   if (r.Single()) return r.firstSubscript;
-  const size_t codeLen = Codes().length[row];
+  const size_t codeLen = codes.length[row];
   if (text.size() <= codeLen) return -1;
   int64_t value = 0;
   for (size_t i = codeLen; i < text.size(); ++i) {
