@@ -48,6 +48,7 @@ struct ByteTables {
   uint8_t textClass[256];  // blank, comma, dash and digits start words
   bool normalWord[256];
   bool textWord[256];
+  bool takenAfter[256];  // ends a number or word and is read with it
   ByteTables() {
     for (int c = 0; c < 256; ++c) {
       bool stop = c == 0 || c == kCR || c == kLF || c == '$' || c == '.' || c == ';';
@@ -66,17 +67,22 @@ struct ByteTables {
     normalClass[','] = kClassComma;
     normalClass['-'] = kClassDash;
     for (int c = '0'; c <= '9'; ++c) normalClass[c] = kClassDigit;
+    for (int c = 0; c < 256; ++c) {
+      takenAfter[c] = c == 0 || c == kCR || c == kLF || c == '$' || c == ' ';
+    }
   }
 };
 const ByteTables kBytes;
 }  // namespace
 
-// The stream works on the text directly with a 0-based index; reading past
-// the end gives byte 0 without moving, like TLitPipe::GetChar.
+// The stream works on the text directly with a 0-based index (TLitPipe only
+// keeps the text); the end of the text reads like byte 0 that is never
+// passed, as TLitPipe::GetChar has it.
 
-size_t TLexPipe::ReadWord(const char* s, size_t n, size_t begin) {
-  const bool text = TextMode();
-  const bool* goesOn = text ? kBytes.textWord : kBytes.normalWord;
+size_t TLexPipe::ReadWord(size_t begin) {
+  const char* s = data_;
+  const size_t n = size_;
+  const bool* goesOn = TextMode() ? kBytes.textWord : kBytes.normalWord;
   size_t end = begin + 1;
   while (end < n) {
     const unsigned char c = static_cast<unsigned char>(s[end]);
@@ -88,30 +94,10 @@ size_t TLexPipe::ReadWord(const char* s, size_t n, size_t begin) {
   current_.text_ = std::string_view(s + begin, end - begin);
   current_.kind_ = kLexWord;
   current_.number_ = 0;
-  if (end == n) return end;
-  // The byte that ended the word: line ends, "$", byte 0 and (normal mode)
-  // a blank are taken; comma, dash, dot and ";" are left for the next read.
-  const unsigned char c = static_cast<unsigned char>(s[end]);
-  if (c == 0 || c == kCR || c == kLF || c == '$' || c == ' ') return end + 1;
-  return end;
-}
-
-size_t TLexPipe::ReadNumber(const char* s, size_t n, size_t begin) {
-  size_t end = begin + 1;
-  int32_t value = s[begin] - '0';
-  while (end < n && IsDigit(static_cast<unsigned char>(s[end]))) {
-    // A sixth digit makes it a word that goes on from there.
-    if (end - begin == kMaxDigits) return ReadWord(s, n, begin);
-    value = value * 10 + (s[end] - '0');
-    ++end;
-  }
-  current_.text_ = std::string_view(s + begin, end - begin);
-  current_.kind_ = kLexNumber;
-  current_.number_ = value;
-  if (end == n) return end;
-  // Line ends, a blank, "$" and byte 0 after a number are taken with it.
-  const unsigned char c = static_cast<unsigned char>(s[end]);
-  if (c == 0 || c == kCR || c == kLF || c == ' ' || c == '$') return end + 1;
+  // The byte that ended the word is taken when it is a line end, "$", byte 0
+  // or (normal mode) a blank; comma, dash, dot and ";" are left for the next
+  // read.
+  if (end < n && kBytes.takenAfter[static_cast<unsigned char>(s[end])]) ++end;
   return end;
 }
 
@@ -121,6 +107,9 @@ void TLexPipe::SetText(std::string text) {
   carried_.swap(keep);
   current_.text_ = carried_;
   source_.SetText(std::move(text));
+  data_ = source_.Text().data();
+  size_ = source_.Text().size();
+  next_ = 0;
 }
 
 void TLexPipe::NextLexeme(uint8_t mode, TLexema& out) {
@@ -133,14 +122,9 @@ void TLexPipe::NextLexeme(uint8_t mode, TLexema& out) {
 const LexemeView& TLexPipe::Scan() {
   // Dot, comma, dash and end of text keep the text and number of the lexeme
   // before them, so current_ is only rewritten by words, numbers and line ends.
-  if (source_.Position() == 0) {
-    current_.kind_ = kLexEndOfText;
-    return current_;
-  }
-  const std::string& t = source_.Text();
-  const char* s = t.data();
-  const size_t n = t.size();
-  size_t i = source_.Position() - 1;
+  const char* s = data_;
+  const size_t n = size_;
+  size_t i = next_;
   const uint8_t* classes = TextMode() ? kBytes.textClass : kBytes.normalClass;
   for (;;) {
     if (i >= n) {
@@ -151,7 +135,27 @@ const LexemeView& TLexPipe::Scan() {
     // Tested in the order of how often they come in a written text.
     const uint8_t cls = classes[c];
     if (cls == kClassDigit) {
-      i = ReadNumber(s, n, i - 1);
+      const size_t begin = i - 1;
+      int32_t value = c - '0';
+      bool word = false;
+      while (i < n && IsDigit(static_cast<unsigned char>(s[i]))) {
+        // A sixth digit makes it a word that goes on from there.
+        if (i - begin == kMaxDigits) {
+          word = true;
+          break;
+        }
+        value = value * 10 + (s[i] - '0');
+        ++i;
+      }
+      if (word) {
+        i = ReadWord(begin);
+        break;
+      }
+      current_.text_ = std::string_view(s + begin, i - begin);
+      current_.kind_ = kLexNumber;
+      current_.number_ = value;
+      // Line ends, a blank, "$" and byte 0 after a number are taken with it.
+      if (i < n && kBytes.takenAfter[static_cast<unsigned char>(s[i])]) ++i;
       break;
     }
     if (cls == kClassComma) {
@@ -168,7 +172,7 @@ const LexemeView& TLexPipe::Scan() {
       break;
     }
     if (cls == kClassWord) {
-      i = ReadWord(s, n, i - 1);
+      i = ReadWord(i - 1);
       break;
     }
     if (cls == kClassDash) {
@@ -204,7 +208,7 @@ const LexemeView& TLexPipe::Scan() {
       break;
     }
   }
-  source_.SetPosition(i + 1);
+  next_ = i;
   return current_;
 }
 

@@ -39,9 +39,7 @@ class TLitPipe {
     if (position_ != 0) --position_;
   }
   size_t Position() const { return position_; }
-  // Bulk access for the lexer's fast paths; same effect as GetChar per byte.
   const std::string& Text() const { return text_; }
-  void SetPosition(size_t p) { position_ = p; }
 
  private:
   std::string text_;
@@ -105,12 +103,14 @@ class TLexPipe {
   bool TextMode() const { return mode_ == kModeText; }
   // Reads the next lexeme from the text into current_.
   const LexemeView& Scan();
-  // Both read from s[begin] (of n bytes) into current_ and return the index
-  // of the next byte to read.
-  size_t ReadWord(const char* s, size_t n, size_t begin);
-  size_t ReadNumber(const char* s, size_t n, size_t begin);
+  // Reads the word that starts at data_[begin] into current_; returns the
+  // index of the next byte to read.
+  size_t ReadWord(size_t begin);
 
-  TLitPipe source_;
+  TLitPipe source_;  // owns the text
+  const char* data_ = nullptr;
+  size_t size_ = 0;
+  size_t next_ = 0;  // 0-based index of the next byte
   LexemeView current_;
   // Holds the text current_ carries over from a text that was replaced.
   std::string carried_;
