@@ -117,6 +117,47 @@ TEST(Lexer, PunctuationCarriesThePreviousText) {
   EXPECT_EQ(n[3], (Lex{kLexEndOfText, "7", 7}));
 }
 
+TEST(Lexer, CarriedTextOutlivesTheTextItCameFrom) {
+  TLexPipe pipe;
+  TLexema lex;
+  pipe.SetText(std::string(40, 'w') + " 12345");
+  pipe.NextLexeme(kModeAny, lex);
+  pipe.NextLexeme(kModeAny, lex);
+  EXPECT_EQ(lex.Text(), "12345");
+  // Each new text frees the one before; the dots still carry "12345".
+  for (int round = 0; round < 3; ++round) {
+    pipe.SetText(".");
+    pipe.NextLexeme(kModeAny, lex);
+    EXPECT_EQ(lex.Kind(), kLexDot);
+    EXPECT_EQ(lex.Text(), "12345");
+    EXPECT_EQ(lex.Number(), 12345);
+  }
+}
+
+TEST(Lexer, ViewAndCopyGiveTheSameStream) {
+  // Byte 0 inside: the text is built with its length.
+  const char raw[] = "ua01-Name one  .A1b2*  \r\nzn3-1,,2.7 ;note\rxo$-123456-x\n\0tail";
+  const std::string text(raw, sizeof raw - 1);
+  const uint8_t modes[] = {kModeAny, kModeText, kModeNumber, kModeText, kModeDot, kModeAny};
+  TLexPipe viewed;
+  TLexPipe copied;
+  viewed.SetText(text);
+  copied.SetText(text);
+  TLexema lex;
+  for (int i = 0; i < 200; ++i) {
+    const uint8_t mode = modes[i % 6];
+    if (i % 7 == 3) {
+      viewed.PushBack();
+      copied.PushBack();
+    }
+    const LexemeView& v = viewed.Next(mode);
+    copied.NextLexeme(mode, lex);
+    ASSERT_EQ(v.Kind(), lex.Kind()) << i;
+    ASSERT_EQ(v.Text(), lex.Text()) << i;
+    ASSERT_EQ(v.Number(), lex.Number()) << i;
+  }
+}
+
 TEST(Lexer, PushBackDeliversTheSameLexemeWhateverTheMode) {
   TLexPipe pipe;
   pipe.SetText("ab cd");

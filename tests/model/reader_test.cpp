@@ -105,6 +105,16 @@ TEST(Reader, CaseSubscriptsAndDroppedCommands) {
   for (int i = 1; i <= 8; ++i) EXPECT_EQ(m.GetLoopType(i), i == 3 ? 4 : 7);
 }
 
+TEST(Reader, CommandWordsInAnyCase) {
+  auto m = Read("KeStRiN-Config X\r\nUZ3-2,4\r\nUa01-Name.ab*\r\nSt-60\r\nKS1.abc\r\n");
+  EXPECT_EQ(m.GetVersion(), "Config X");
+  EXPECT_EQ(m.GetKeyPartitions(3), Set({2, 4}));
+  EXPECT_EQ(m.GetKeyName(1), "Name");
+  EXPECT_EQ(m.GetSirenTime(), 60);
+  // The command word that starts a rest-of-line value keeps its case.
+  EXPECT_EQ(m.GetFileKey(), "KS1 abc");
+}
+
 TEST(Reader, PunctuationAfterACommandWordRetriesTheCommand) {
   auto m = Read("lm1.-5.10\r\n");
   EXPECT_EQ(m.GetLoopType(1), 5);

@@ -114,6 +114,23 @@ TEST(Writer, PadLine) {
   EXPECT_EQ(longer.size(), 50u);
 }
 
+TEST(Writer, LongTextsAreWrittenWhole) {
+  T_Command_DEVICE m;
+  m.SetDefaults();
+  std::string key;
+  for (int i = 0; i < 3000; ++i) key += static_cast<char>('a' + i % 26);
+  m.SetFileKey(key);
+  m.SetLoopName(2, std::string(700, 'n'));
+  const auto lines = Lines(m);
+  EXPECT_EQ(FormatCommandLine(m, kRowFileKey, 0), "ks1-" + key);
+  EXPECT_EQ(FormatCommandLine(m, kRowLoopName, 1), "la2-" + std::string(700, 'n'));
+  T_Command_DEVICE back;
+  LoadConfigText(WriteConfigTextCrLf(m), back);
+  EXPECT_EQ(back.GetFileKey(), key);
+  EXPECT_EQ(back.GetLoopName(2), std::string(700, 'n'));
+  EXPECT_EQ(Lines(back), lines);
+}
+
 TEST(Writer, ListIsAppendedNotCleared) {
   T_Command_DEVICE m;
   m.SetDefaults();
