@@ -119,6 +119,27 @@ void TLexPipe::NextLexeme(uint8_t mode, TLexema& out) {
   out.SetNumber(next.Number());
 }
 
+bool TLexPipe::NextNumberThenComma(int32_t& number) {
+  if (pushBack_) return false;
+  const char* s = data_;
+  const size_t begin = next_;
+  size_t i = begin;
+  int32_t value = 0;
+  while (i < size_ && i - begin <= kMaxDigits && IsDigit(static_cast<unsigned char>(s[i]))) {
+    value = value * 10 + (s[i] - '0');
+    ++i;
+  }
+  // One to five digits, then the comma right away.
+  if (i == begin || i - begin > kMaxDigits || i >= size_ || s[i] != ',') return false;
+  mode_ = kModeAny;
+  current_.kind_ = kLexComma;
+  current_.text_ = std::string_view(s + begin, i - begin);
+  current_.number_ = value;
+  next_ = i + 1;
+  number = value;
+  return true;
+}
+
 const LexemeView& TLexPipe::Scan() {
   // Dot, comma, dash and end of text keep the text and number of the lexeme
   // before them, so current_ is only rewritten by words, numbers and line ends.

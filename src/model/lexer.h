@@ -98,6 +98,11 @@ class TLexPipe {
     return Scan();
   }
   void PushBack() { pushBack_ = 1; }
+  // Lists are mostly numbers each directly followed by a comma. When the
+  // next bytes are just that, reads both as Next(kModeNumber) and then
+  // Next(kModeAny) would (the comma carrying the number) and gives the
+  // number; otherwise reads nothing and returns false.
+  bool NextNumberThenComma(int32_t& number);
 
  private:
   bool TextMode() const { return mode_ == kModeText; }

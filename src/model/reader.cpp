@@ -191,6 +191,14 @@ bool Reader::ParseList(const CommandRow& row) {
     return false;
   }
   while (position != 0 && position <= T_Command::kListSize) {
+    // The usual "n," in one step; anything else goes the long way below.
+    int32_t number = 0;
+    if (pipe_.NextNumberThenComma(number)) {
+      scratch_.SetListItem(position, number);
+      scratch_.SetCount(position);
+      ++position;
+      continue;
+    }
     Read(kModeNumber);
     switch (lex_->Kind()) {
       case kLexNumber:

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -155,6 +156,49 @@ TEST(Lexer, ViewAndCopyGiveTheSameStream) {
     ASSERT_EQ(v.Kind(), lex.Kind()) << i;
     ASSERT_EQ(v.Text(), lex.Text()) << i;
     ASSERT_EQ(v.Number(), lex.Number()) << i;
+  }
+}
+
+// The one-step "number, comma" read must leave the stream exactly where the
+// two ordinary reads would; when it declines, nothing is read.
+TEST(Lexer, NumberThenCommaInOneStepOrNotAtAll) {
+  struct Case {
+    std::string text;
+    bool usual;  // the plain "digits," the one step is for
+  };
+  const std::vector<Case> cases = {{"12,3", true},      {"99999,x", true}, {"0,", true},
+                                   {"7,\r\n", true},     {"00012,5 ", true}, {"123456,7", false},
+                                   {"1 ,2", false},     {"$1,2", false},    {"1.,", false},
+                                   {"1", false},        {"", false},        {",1", false},
+                                   {"12a,", false}};
+  for (const Case& c : cases) {
+    TLexPipe fast;
+    fast.SetText(c.text);
+    int32_t number = -1;
+    const bool took = fast.NextNumberThenComma(number);
+    EXPECT_EQ(took, c.usual) << c.text;
+    auto slow = std::make_unique<TLexPipe>();
+    slow->SetText(c.text);
+    if (took) {
+      const LexemeView first = slow->Next(kModeNumber);
+      const std::string firstText(first.Text());
+      ASSERT_EQ(first.Kind(), kLexNumber) << c.text;
+      EXPECT_EQ(number, first.Number()) << c.text;
+      ASSERT_EQ(slow->Next(kModeAny).Kind(), kLexComma) << c.text;
+      // The stream's lexeme is the comma, carrying the number.
+      fast.PushBack();
+      const LexemeView& comma = fast.Next(kModeAny);
+      EXPECT_EQ(comma.Kind(), kLexComma) << c.text;
+      EXPECT_EQ(comma.Text(), firstText) << c.text;
+      EXPECT_EQ(comma.Number(), number) << c.text;
+    }
+    for (int i = 0; i < 8; ++i) {
+      const LexemeView& a = fast.Next(kModeAny);
+      const LexemeView& b = slow->Next(kModeAny);
+      ASSERT_EQ(a.Kind(), b.Kind()) << c.text << " #" << i;
+      ASSERT_EQ(a.Text(), b.Text()) << c.text << " #" << i;
+      ASSERT_EQ(a.Number(), b.Number()) << c.text << " #" << i;
+    }
   }
 }
 
