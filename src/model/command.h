@@ -27,6 +27,18 @@ class T_Command {
     list_.fill(0);
   }
 
+  // Values, texts and list as in another element of the same row (Reset
+  // with its defaults); row, subscript and count kept.
+  void ResetFrom(const T_Command& d) {
+    value1_ = d.value1_;
+    value2_ = d.value2_;
+    list_ = d.list_;
+    if (d.text1_.empty()) text1_.clear();
+    else text1_ = d.text1_;
+    if (d.text2_.empty()) text2_.clear();
+    else text2_ = d.text2_;
+  }
+
   int Row() const { return row_; }
   void SetRow(int row) { row_ = static_cast<uint8_t>(row); }
   int32_t Subscript() const { return subscript_; }

@@ -38,6 +38,20 @@ void T_Command_DEVICE::Create() {
 }
 
 void T_Command_DEVICE::SetDefaults() {
+  // The defaults are the same every time: worked out once, then copied.
+  static const T_Command_DEVICE defaults = [] {
+    T_Command_DEVICE d;
+    d.ApplyDefaults();
+    return d;
+  }();
+  for (int row = 0; row < kRowCount; ++row) {
+    std::vector<T_Command>& elements = rows_[row];
+    const std::vector<T_Command>& from = defaults.rows_[row];
+    for (size_t i = 0; i < elements.size(); ++i) elements[i].ResetFrom(from[i]);
+  }
+}
+
+void T_Command_DEVICE::ApplyDefaults() {
   for (auto& elements : rows_) {
     for (auto& e : elements) e.Reset();
   }

@@ -118,6 +118,8 @@ class T_Command_DEVICE {
   std::string GetRelayTypeText(int relay) const;
 
  private:
+  // Every element reset, then the row-specific defaults, step by step.
+  void ApplyDefaults();
   T_Command* Indexed(int row, int number, int count);
   const T_Command* Indexed(int row, int number, int count) const;
   int GetInt(int row) const;

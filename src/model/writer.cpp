@@ -28,10 +28,15 @@ class LineBuilder {
     if (v >= 0 && v < 10) *end_++ = static_cast<char>('0' + v);
     else end_ = std::to_chars(end_, end_ + kMaxNumberChars, v).ptr;
   }
+  // The buffer always has room for eight bytes past the width.
   void PadTo(size_t width) {
-    if (Size() >= width) return;
-    std::memset(end_, ' ', width - Size());
-    end_ = begin_ + width;
+    char* const target = begin_ + width;
+    if (end_ >= target) return;
+    while (end_ < target) {
+      std::memcpy(end_, "        ", 8);
+      end_ += 8;
+    }
+    end_ = target;
   }
 
   static constexpr size_t kMaxNumberChars = 11;

@@ -131,6 +131,41 @@ TEST(Writer, LongTextsAreWrittenWhole) {
   EXPECT_EQ(Lines(back), lines);
 }
 
+TEST(Writer, DefaultsAfterAFullConfigurationGiveTheDefaultText) {
+  T_Command_DEVICE fresh;
+  fresh.SetDefaults();
+  T_Command_DEVICE m;
+  m.SetDefaults();
+  m.SetFileKey("key");
+  m.SetOldFileKey("old");
+  m.SetVersion("v");
+  for (int l = 1; l <= 8; ++l) {
+    m.SetLoopType(l, 3);
+    m.SetLoopDelay(l, 20);
+    m.SetLoopName(l, "n");
+    m.SetLoopPartition(l, 8);
+  }
+  for (int r = 1; r <= 4; ++r) {
+    m.SetRelayType(r, 6);
+    m.SetRelayTime(r, 7);
+    m.SetRelayPartitions(r, 0x1FE);
+  }
+  for (int k = 1; k <= 250; ++k) {
+    m.SetKeyName(k, "k");
+    m.SetKeyCode(k, "123");
+    m.SetKeyPartitions(k, 0x0C);
+  }
+  m.SetSirenTime(5);
+  m.SetIndicatorPartition(4);
+  // Read over the edited model too: the reader's scratch values end up there.
+  LoadConfigText(WriteConfigTextCrLf(m), m);
+  ASSERT_NE(Lines(m), Lines(fresh));
+  m.SetDefaults();
+  EXPECT_EQ(Lines(m), Lines(fresh));
+  m.SetDefaults();
+  EXPECT_EQ(Lines(m), Lines(fresh));
+}
+
 TEST(Writer, ListIsAppendedNotCleared) {
   T_Command_DEVICE m;
   m.SetDefaults();
