@@ -121,21 +121,27 @@ void TLexPipe::NextLexeme(uint8_t mode, TLexema& out) {
 
 bool TLexPipe::NextNumberThenComma(int32_t& number) {
   if (pushBack_) return false;
-  const char* s = data_;
-  const size_t begin = next_;
-  size_t i = begin;
+  const char* s = data_ + next_;
+  const size_t left = size_ - next_;
+  size_t digits = 0;
   int32_t value = 0;
-  while (i < size_ && i - begin <= kMaxDigits && IsDigit(static_cast<unsigned char>(s[i]))) {
-    value = value * 10 + (s[i] - '0');
-    ++i;
+  if (left >= 2 && IsDigit(static_cast<unsigned char>(s[0])) && s[1] == ',') {
+    // Partition and loop numbers: one digit.
+    digits = 1;
+    value = s[0] - '0';
+  } else {
+    while (digits < left && digits <= kMaxDigits && IsDigit(static_cast<unsigned char>(s[digits]))) {
+      value = value * 10 + (s[digits] - '0');
+      ++digits;
+    }
+    // One to five digits, then the comma right away.
+    if (digits == 0 || digits > kMaxDigits || digits >= left || s[digits] != ',') return false;
   }
-  // One to five digits, then the comma right away.
-  if (i == begin || i - begin > kMaxDigits || i >= size_ || s[i] != ',') return false;
   mode_ = kModeAny;
   current_.kind_ = kLexComma;
-  current_.text_ = std::string_view(s + begin, i - begin);
+  current_.text_ = std::string_view(s, digits);
   current_.number_ = value;
-  next_ = i + 1;
+  next_ += digits + 1;
   number = value;
   return true;
 }
