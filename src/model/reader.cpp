@@ -20,12 +20,13 @@ std::string_view Trim(std::string_view s) {
   return s.substr(b, e - b);
 }
 
-// Case-insensitive match of a word against the command codes; see
-// IdentifyCommand.
 struct CodeIndex;
 const CodeIndex& Codes();
-int IdentifyCode(const CodeIndex& codes, std::string_view text);
-int32_t SubscriptOf(const CodeIndex& codes, std::string_view text, int row);
+// Case-insensitive match of a word against the command codes; see
+// IdentifyCommand.
+inline int IdentifyCode(const CodeIndex& codes, std::string_view text);
+// The subscript after the code, or -1; see ReadSubscript.
+inline int32_t SubscriptOf(const CodeIndex& codes, std::string_view text, int row);
 
 class Reader {
  public:
@@ -346,7 +347,7 @@ const CodeIndex& Codes() {
   return index;
 }
 
-int IdentifyCode(const CodeIndex& codes, std::string_view text) {
+inline int IdentifyCode(const CodeIndex& codes, std::string_view text) {
   if (text.empty()) return 0;
   for (const CodeIndex::Code& code : codes.byFirst[static_cast<unsigned char>(text[0])]) {
     if (code.row < 0) break;
@@ -378,7 +379,7 @@ int32_t ReadSubscript(const TLexema& lexeme, int row) {
 
 namespace {
 
-int32_t SubscriptOf(const CodeIndex& codes, std::string_view text, int row) {
+inline int32_t SubscriptOf(const CodeIndex& codes, std::string_view text, int row) {
   const CommandRow& r = kCommandTable[row];
   if (r.Single()) return r.firstSubscript;
   const size_t codeLen = codes.length[row];
