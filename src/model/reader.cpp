@@ -293,7 +293,9 @@ void Reader::StoreCommand() {
     } else {
       if (code.size() < kKeyCodeLength) code.resize(kKeyCodeLength, '0');
       for (char& c : code) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        // Without a branch: codes mix letters and digits.
+        const bool lower = static_cast<unsigned char>(c - 'a') < 26;
+        c = static_cast<char>(c - (lower ? 'a' - 'A' : 0));
       }
       std::reverse(code.begin(), code.end());
     }
