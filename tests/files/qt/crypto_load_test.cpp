@@ -38,7 +38,12 @@ void Apply(QDialog* d, const QString& key) {
 
 class CryptoLoad : public ::testing::Test {
  protected:
-  void SetUp() override { App().lastAppliedKey.clear(); }
+  void SetUp() override {
+    // Without the fixture the error dialog comes up where the key dialog is
+    // expected: stop here rather than poke at controls it does not have.
+    ASSERT_TRUE(QFile::exists(kFixture)) << kFixture.toStdString();
+    App().lastAppliedKey.clear();
+  }
   TFormDialogSetKeyConfig keyDialog;
   TFormErrorMessage errorDialog;
   TextBuffer buffer;
