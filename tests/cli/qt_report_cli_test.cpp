@@ -2,12 +2,12 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <random>
 #include <sstream>
 
 #include "cli/cli.h"
 #include "support/cli_run.h"
 #include "support/pdf_text.h"
+#include "support/temp_folder.h"
 #include "support/test_text.h"
 
 namespace kestrin {
@@ -15,30 +15,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using Outcome = test::CliOutcome;
-inline Outcome Cfg(std::vector<std::string> args, const std::string& input = "") {
-  return test::RunCli(std::move(args), input);
-}
+using test::RunCli;
 
 class ReportCli : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::random_device rd;
-    dir_ = fs::temp_directory_path() / ("kestrin-report-cli-" + std::to_string(rd()));
-    fs::create_directories(dir_);
     if (!test::HavePdfTools()) GTEST_SKIP() << "poppler-utils not installed";
   }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
-  }
-  std::string Out(const char* name) const { return (dir_ / name).string(); }
-  fs::path dir_;
+  std::string Out(const char* name) const { return dir_ / name; }
+  test::TempFolder dir_;
 };
 
 TEST_F(ReportCli, PlainFileGivesAPdfWithTheConfiguration) {
   std::string pdf = Out("office.pdf");
-  auto r = Cfg({"report", test::Fixture("language/realistic_office_roundtrip.in"), "-o", pdf, "--date", "09.12.2026"});
+  auto r = RunCli({"report", test::Fixture("language/realistic_office_roundtrip.in"), "-o", pdf, "--date", "09.12.2026"});
   ASSERT_EQ(r.code, 0) << r.err;
   std::string text = test::PdfText(pdf);
   for (const char* expected :
@@ -55,7 +45,7 @@ TEST_F(ReportCli, PlainFileGivesAPdfWithTheConfiguration) {
 
 TEST_F(ReportCli, ContainerIsOpenedWithItsKey) {
   std::string pdf = Out("full.pdf");
-  auto r = Cfg({"report", test::Fixture("container/h_full_config.cry"), "--key",
+  auto r = RunCli({"report", test::Fixture("container/h_full_config.cry"), "--key",
                 "Склад №3/Охрана-2024:Ключ_ДОСТУП", "-o", pdf});
   ASSERT_EQ(r.code, 0) << r.err;
   std::string text = test::PdfText(pdf);
@@ -63,7 +53,7 @@ TEST_F(ReportCli, ContainerIsOpenedWithItsKey) {
   EXPECT_NE(text.find("250"), std::string::npos);
 
   std::string wrong = Out("wrong.pdf");
-  auto bad = Cfg({"report", test::Fixture("container/h_full_config.cry"), "--key", "не тот", "-o", wrong});
+  auto bad = RunCli({"report", test::Fixture("container/h_full_config.cry"), "--key", "не тот", "-o", wrong});
   EXPECT_NE(bad.code, 0);
   EXPECT_FALSE(bad.err.empty());
   EXPECT_FALSE(fs::exists(wrong));
@@ -71,15 +61,15 @@ TEST_F(ReportCli, ContainerIsOpenedWithItsKey) {
 
 TEST_F(ReportCli, BadInputIsReportedAndWritesNothing) {
   std::string pdf = Out("none.pdf");
-  auto missing = Cfg({"report", Out("no-such.ini"), "-o", pdf});
+  auto missing = RunCli({"report", Out("no-such.ini"), "-o", pdf});
   EXPECT_EQ(missing.code, cli::kExitBadInput);
   EXPECT_NE(missing.err.find("Ошибка открытия файла"), std::string::npos);
   EXPECT_NE(missing.err.find("Проверьте наличие файла"), std::string::npos);
   EXPECT_FALSE(fs::exists(pdf));
 
-  EXPECT_EQ(Cfg({"report", "-o", pdf}).code, cli::kExitBadInput);
-  EXPECT_EQ(Cfg({"report", "a.ini", "b.ini", "-o", pdf}).code, cli::kExitBadInput);
-  EXPECT_EQ(Cfg({"report", "a.ini", "--bogus"}).code, cli::kExitBadInput);
+  EXPECT_EQ(RunCli({"report", "-o", pdf}).code, cli::kExitBadInput);
+  EXPECT_EQ(RunCli({"report", "a.ini", "b.ini", "-o", pdf}).code, cli::kExitBadInput);
+  EXPECT_EQ(RunCli({"report", "a.ini", "--bogus"}).code, cli::kExitBadInput);
   EXPECT_FALSE(fs::exists(pdf));
 }
 
