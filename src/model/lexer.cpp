@@ -73,6 +73,18 @@ struct ByteTables {
   }
 };
 const ByteTables kBytes;
+
+// The run of digits at s[i] (of n bytes), six at most: a sixth means the run
+// is too long for a number. Gives the index after it and the value.
+size_t ReadDigits(const char* s, size_t i, size_t n, int32_t& value) {
+  const size_t begin = i;
+  value = 0;
+  while (i < n && i - begin <= kMaxDigits && IsDigit(static_cast<unsigned char>(s[i]))) {
+    value = value * 10 + (s[i] - '0');
+    ++i;
+  }
+  return i;
+}
 }  // namespace
 
 // The stream works on the text directly with a 0-based index (TLitPipe only
@@ -130,10 +142,7 @@ bool TLexPipe::NextNumberThenComma(int32_t& number) {
     digits = 1;
     value = s[0] - '0';
   } else {
-    while (digits < left && digits <= kMaxDigits && IsDigit(static_cast<unsigned char>(s[digits]))) {
-      value = value * 10 + (s[digits] - '0');
-      ++digits;
-    }
+    digits = ReadDigits(s, 0, left, value);
     // One to five digits, then the comma right away.
     if (digits == 0 || digits > kMaxDigits || digits >= left || s[digits] != ',') return false;
   }
@@ -163,18 +172,10 @@ const LexemeView& TLexPipe::Scan() {
     const uint8_t cls = classes[c];
     if (cls == kClassDigit) {
       const size_t begin = i - 1;
-      int32_t value = c - '0';
-      bool word = false;
-      while (i < n && IsDigit(static_cast<unsigned char>(s[i]))) {
-        // A sixth digit makes it a word that goes on from there.
-        if (i - begin == kMaxDigits) {
-          word = true;
-          break;
-        }
-        value = value * 10 + (s[i] - '0');
-        ++i;
-      }
-      if (word) {
+      int32_t value = 0;
+      i = ReadDigits(s, begin, n, value);
+      // A sixth digit makes it a word that goes on from there.
+      if (i - begin > kMaxDigits) {
         i = ReadWord(begin);
         break;
       }
