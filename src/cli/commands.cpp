@@ -10,6 +10,7 @@ const std::vector<Command>& Commands() {
       kInfoCommand,
       kCheckCommand,
       kListCommand,
+      kDiffCommand,
 #ifdef KESTRIN_HAVE_QT
       kReportCommand,
 #endif

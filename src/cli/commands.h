@@ -10,6 +10,7 @@ extern const Command kDecryptCommand;
 extern const Command kInfoCommand;
 extern const Command kCheckCommand;
 extern const Command kListCommand;
+extern const Command kDiffCommand;
 #ifdef KESTRIN_HAVE_QT
 extern const Command kReportCommand;
 #endif
