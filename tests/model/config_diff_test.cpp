@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+
 #include "support/test_text.h"
 
 namespace kestrin {
@@ -75,6 +78,65 @@ TEST(ConfigDiff, TabsInPageOrderRowsTopToBottomWithNames) {
       "Ключи | Ключ 7: Разделы | 1 | 1-3,5",
   };
   EXPECT_EQ(Lines(DiffConfigurations(a, b)), expected);
+}
+
+// Every value the tabs show differs between variant 0 and variant 1.
+T_Command_DEVICE Varied(int v) {
+  T_Command_DEVICE m = Defaults();
+  m.SetFileKey(v ? "k1" : "k2");
+  m.SetOldFileKey(v ? "o1" : "o2");
+  m.SetPasswordCommand(v ? "1" : "2");
+  m.SetKeyDisarmMode(v);
+  m.SetEntryMessageEnabled(v);
+  m.SetArmWithoutGprs(v);
+  m.SetLogFileEnabled(v);
+  m.SetAccelSensitivity(2 + v);
+  m.SetBackupSignalMethod(v);
+  m.SetIndicatorTime(60 + v);
+  m.SetIndicatorPartition(2 + v);
+  m.SetBuzzerVolume(1 + v);
+  m.SetSirenTime(120 + v);
+  m.SetSirenPartitions(v ? Set({1, 2}) : Set({4}));
+  for (int i = 1; i <= 8; ++i) {
+    m.SetExitDelay(i, 30 + v);
+    m.SetLoopType(i, (i + v) % 2 ? 1 : 16);  // both types show a delay and a partition
+    m.SetLoopDelay(i, 10 + v);
+    m.SetLoopName(i, v ? "a" : "b");
+    m.SetLoopPartition(i, v ? 1 : 2);
+  }
+  m.SetAlarmRepeats(3 + v);
+  for (int r = 1; r <= 4; ++r) {
+    m.SetRelayType(r, 2 * r + v);  // types 2..9 all show a time and partitions
+    m.SetRelayTime(r, 30 + v);
+    m.SetRelayPartitions(r, v ? Set({1}) : Set({2}));
+  }
+  m.SetPanicRelayEnabled(v);
+  m.SetTamperRelayEnabled(v);
+  for (int k = 1; k <= kKeyCount; ++k) {
+    m.SetKeyName(k, v ? "a" : "b");
+    m.SetKeyMode(k, (k + v) % 3);
+    m.SetKeyCode(k, v ? "A" : "B");
+    m.SetKeyPartitions(k, v ? Set({1}) : Set({2}));
+  }
+  return m;
+}
+
+TEST(ConfigDiff, EveryShownParameterOnceWhenAllDiffer) {
+  const auto diff = DiffConfigurations(Varied(0), Varied(1), {true});
+  std::map<std::string, int> perTab;
+  std::set<std::string> names;
+  for (const ConfigDifference& d : diff) {
+    ++perTab[d.tabName];
+    EXPECT_TRUE(names.insert(std::string(d.tabName) + "/" + d.parameter).second) << d.parameter;
+    EXPECT_NE(d.valueA, d.valueB) << d.parameter;
+  }
+  EXPECT_EQ(perTab, (std::map<std::string, int>{{"Общие", 9},
+                                                {"Индикация", 5},
+                                                {"Разделы", 8},
+                                                {"Шлейфы", 4 * 8 + 1},
+                                                {"Реле", 3 * 4 + 2},
+                                                {"Ключи", 4 * 250}}));
+  EXPECT_EQ(diff.back().parameter, "Ключ 250: Разделы");
 }
 
 TEST(ConfigDiff, LocatorsNameTabControlAndGridCell) {
