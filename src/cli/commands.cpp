@@ -10,6 +10,8 @@ const std::vector<Command>& Commands() {
       kInfoCommand,
       kCheckCommand,
       kListCommand,
+      kKeysExportCommand,
+      kKeysImportCommand,
 #ifdef KESTRIN_HAVE_QT
       kReportCommand,
 #endif

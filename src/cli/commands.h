@@ -10,6 +10,8 @@ extern const Command kDecryptCommand;
 extern const Command kInfoCommand;
 extern const Command kCheckCommand;
 extern const Command kListCommand;
+extern const Command kKeysExportCommand;
+extern const Command kKeysImportCommand;
 #ifdef KESTRIN_HAVE_QT
 extern const Command kReportCommand;
 #endif
