@@ -113,6 +113,8 @@ class Importer {
 
  private:
   std::vector<Cell> Cells(const CsvRecord& rec) const;
+  // Too few fields, or text in a field no column heads.
+  void JudgeShape(const std::vector<Cell>& cells, std::vector<std::string>& why) const;
   void JudgeName(const Cell& cell, int key, int mode, KeyChange& change, std::vector<std::string>& why) const;
   void JudgeCode(const Cell& cell, int key, KeyChange& change, std::vector<std::string>& why) const;
 
@@ -201,6 +203,19 @@ void Importer::JudgeCode(const Cell& cell, int key, KeyChange& change, std::vect
   if (code != current) change.code = code;
 }
 
+void Importer::JudgeShape(const std::vector<Cell>& cells, std::vector<std::string>& why) const {
+  const size_t width = columns_.size();
+  if (cells.size() < width) {
+    why.push_back("полей " + std::to_string(cells.size()) + ", а в заголовке " + std::to_string(width));
+  }
+  for (size_t i = 0; i < cells.size(); ++i) {
+    if ((i >= width || columns_[i] < 0) && !cells[i].text.empty()) {
+      why.push_back("лишнее поле " + Shown(cells[i].text));
+      return;
+    }
+  }
+}
+
 void Importer::JudgeRow(const CsvRecord& rec) {
   std::vector<Cell> cells = Cells(rec);
   const bool blank = std::all_of(cells.begin(), cells.end(), [](const Cell& c) { return c.text.empty(); });
@@ -210,17 +225,9 @@ void Importer::JudgeRow(const CsvRecord& rec) {
     for (std::string& w : why) faults_[rec.row].push_back(std::move(w));
   };
   if (!rec.fault.empty()) why.push_back(rec.fault);
-  const size_t width = columns_.size();
-  if (cells.size() < width) {
-    why.push_back("полей " + std::to_string(cells.size()) + ", а в заголовке " + std::to_string(width));
-  }
-  for (size_t i = 0; i < cells.size(); ++i) {
-    if ((i >= width || columns_[i] < 0) && !cells[i].text.empty()) {
-      why.push_back("лишнее поле " + Shown(cells[i].text));
-      break;
-    }
-  }
+  JudgeShape(cells, why);
   if (!why.empty()) return done();
+  const size_t width = columns_.size();
   std::array<const Cell*, kColumnCount> at{};
   for (size_t i = 0; i < width; ++i) {
     if (columns_[i] >= 0) at[static_cast<size_t>(columns_[i])] = &cells[i];
