@@ -174,7 +174,7 @@ void Importer::JudgeName(const Cell& cell, int key, int mode, KeyChange& change,
       if (FilterAllows(InputFilter::Text, static_cast<unsigned char>(c)) && c != 8) continue;
       const auto b = static_cast<unsigned char>(c);
       why.push_back(b < 32 ? "в имени пользователя управляющий знак"
-                           : "в имени пользователя недопустимый знак " + Shown(std::string(1, c)));
+                           : "в имени пользователя недопустимый знак «" + Cp1251ToUtf8(std::string(1, c)) + "»");
       return;
     }
   }
