@@ -88,7 +88,15 @@ bool IsHexDigit(char c) {
 struct Cell {
   std::string text;  // Windows-1251, blanks around removed
   bool lossless = true;
+  std::string_view raw;  // as the table holds it, blanks around removed
 };
+
+// Whether the cell holds the stored text. A UTF-8 table carries the file's
+// one unassigned byte (0x98) as U+FFFD, which has no way back: compare in UTF-8.
+bool SameAsStored(const Cell& cell, const std::string& stored) {
+  if (cell.lossless) return cell.text == stored;
+  return cell.raw == Cp1251ToUtf8(stored);
+}
 
 // What one good row sets; unset optionals keep the key's value.
 struct KeyChange {
@@ -130,6 +138,7 @@ std::vector<Cell> Importer::Cells(const CsvRecord& rec) const {
   std::vector<Cell> cells(rec.fields.size());
   for (size_t i = 0; i < rec.fields.size(); ++i) {
     const std::string_view raw = Trim(rec.fields[i]);
+    cells[i].raw = raw;
     if (utf8_) cells[i].text = Utf8ToCp1251(raw, &cells[i].lossless);
     else cells[i].text.assign(raw);
   }
@@ -163,7 +172,7 @@ bool Importer::ReadHeader(const CsvRecord& rec) {
 void Importer::JudgeName(const Cell& cell, int key, int mode, KeyChange& change,
                          std::vector<std::string>& why) const {
   const std::string& name = cell.text;
-  const bool nameChanged = name != model_.GetKeyName(key);
+  const bool nameChanged = !SameAsStored(cell, model_.GetKeyName(key));
   if (!nameChanged && mode == model_.GetKeyMode(key)) return;
   if (nameChanged) {
     if (!cell.lossless) {
@@ -192,7 +201,7 @@ void Importer::JudgeName(const Cell& cell, int key, int mode, KeyChange& change,
 void Importer::JudgeCode(const Cell& cell, int key, KeyChange& change, std::vector<std::string>& why) const {
   const std::string& text = cell.text;
   const std::string current = model_.GetKeyCode(key);
-  if (text == current) return;
+  if (SameAsStored(cell, current)) return;
   if (!text.empty() && text.find_first_not_of('*') == std::string::npos) return;  // masked: kept
   const bool hex = std::all_of(text.begin(), text.end(), IsHexDigit);
   if (!hex || text.size() > static_cast<size_t>(kKeyCodeLength)) {

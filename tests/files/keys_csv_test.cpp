@@ -236,7 +236,7 @@ TEST(KeysCsvImport, NamesByTheKeysTabRules) {
 TEST(KeysCsvImport, ValuesTheFileHoldsPassUnjudged) {
   // A file may hold names and codes the tab would not let one type.
   T_Command_DEVICE m;
-  LoadConfigText("ua3-Very-long-name#1.XYZ1234567890123\r\nuz3-1,9\r\n", m);
+  LoadConfigText("ua3-Very-long-name#1.XYZ1234567890123\r\nuz3-1,9\r\nua4-A\x98.\x98\r\n", m);
   const std::string before = WriteConfigTextCrLf(m);
   auto r = Import(ExportKeysCsv(m), m);
   ASSERT_TRUE(r.Ok()) << r.errors[0];
