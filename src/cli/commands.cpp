@@ -11,6 +11,8 @@ const std::vector<Command>& Commands() {
       kCheckCommand,
       kListCommand,
       kDiffCommand,
+      kKeysExportCommand,
+      kKeysImportCommand,
 #ifdef KESTRIN_HAVE_QT
       kReportCommand,
 #endif

@@ -11,6 +11,8 @@ extern const Command kInfoCommand;
 extern const Command kCheckCommand;
 extern const Command kListCommand;
 extern const Command kDiffCommand;
+extern const Command kKeysExportCommand;
+extern const Command kKeysImportCommand;
 #ifdef KESTRIN_HAVE_QT
 extern const Command kReportCommand;
 #endif
