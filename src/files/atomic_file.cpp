@@ -1,5 +1,6 @@
 #include "files/atomic_file.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
