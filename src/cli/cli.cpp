@@ -23,6 +23,10 @@ void PrintUsage(std::ostream& out) {
 
 }  // namespace
 
+void ReportOutputFailure(std::ostream& err) {
+  err << "kestrin-cfg: ошибка записи в стандартный вывод\n";
+}
+
 int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err, std::istream& in) {
   if (argv.empty()) {
     PrintUsage(err);
@@ -42,7 +46,13 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
         return kExitOk;
       }
     }
-    return c.run(ctx);
+    const int rc = c.run(ctx);
+    out.flush();
+    if (!out) {
+      ReportOutputFailure(err);
+      return kExitBadInput;
+    }
+    return rc;
   }
   err << "kestrin-cfg: неизвестная команда \"" << name << "\"\n"
       << "Список команд: kestrin-cfg --help\n";

@@ -31,7 +31,11 @@ struct Command {
 
 const std::vector<Command>& Commands();
 
-// Runs the tool: argv without the program name.
+// The one line that reports a failed write or close of standard output.
+void ReportOutputFailure(std::ostream& err);
+
+// Runs the tool: argv without the program name. A failed write to out turns
+// any outcome into exit 2 with ReportOutputFailure.
 int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err, std::istream& in);
 
 // Parsed options: positional arguments and named options (--key VALUE, -o FILE, flags).
@@ -51,8 +55,9 @@ std::optional<Options> ParseOptions(Context& ctx, const std::vector<std::string>
 // A message pair on standard error: what happened, what to do.
 void PrintPair(Context& ctx, const std::string& what, const std::string& todo);
 
-// Writes bytes to -o FILE atomically or to standard output. False on failure
-// (already reported).
+// Writes bytes to -o FILE (ReplaceFile: links followed, devices written
+// into, write-protected files refused) or to standard output. False on
+// failure (reported, for standard output by Run).
 bool EmitOutput(Context& ctx, const Options& opts, const std::string& bytes);
 
 // True when the path names a container by its extension (any letter case).

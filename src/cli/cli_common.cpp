@@ -4,7 +4,9 @@
 
 #include "cli/cli.h"
 #include "cli/container_input.h"
+#include "files/atomic_file.h"
 #include "files/file_bytes.h"
+#include "files/workflow.h"
 #include "model/codec.h"
 #include "model/text_buffer.h"
 
@@ -53,13 +55,15 @@ void PrintPair(Context& ctx, const std::string& what, const std::string& todo) {
 
 bool EmitOutput(Context& ctx, const Options& opts, const std::string& bytes) {
   if (auto target = opts.Value("-o")) {
-    if (!WriteFileAtomic(*target, bytes)) {
-      PrintPair(ctx, "Ошибка записи в файл - файл не может быть создан",
-                "Проверьте отсутствие запрета записи и наличие свободного места");
+    const WriteResult r = ReplaceFile(*target, bytes);
+    if (r != WriteResult::Ok) {
+      const MessagePair& pair = WriteFailurePair(r);
+      PrintPair(ctx, pair.message, pair.recommendation);
       return false;
     }
     return true;
   }
+  // A failure here is reported once, by Run.
   ctx.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   ctx.out.flush();
   return static_cast<bool>(ctx.out);
@@ -83,9 +87,12 @@ std::optional<std::string> KeyOption(Context& ctx, const Options& opts) {
 }
 
 int LoadInputText(Context& ctx, const std::string& path, const Options& opts, std::string& text) {
-  if (IsContainerPath(path) && opts.Has("--key")) {
-    std::string key = KeyOption(ctx, opts).value_or("");
-    return LoadContainerText(ctx, path, key, text);
+  // Read as plain text, a container would give a default-looking
+  // configuration: without its key it is refused.
+  if (IsContainerInput(path)) {
+    std::optional<std::string> key = KeyOption(ctx, opts);
+    if (!key) return RefuseContainerWithoutKey(ctx, path);
+    return LoadContainerText(ctx, path, *key, text);
   }
   std::string bytes;
   ReadStatus st = ReadFileBytes(path, bytes);

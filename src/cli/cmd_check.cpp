@@ -2,6 +2,7 @@
 #include <ostream>
 
 #include "cli/commands.h"
+#include "cli/container_input.h"
 #include "files/workflow.h"
 #include "model/codec.h"
 #include "model/reader.h"
@@ -26,8 +27,9 @@ int RunCheck(Context& ctx) {
   int loadFailure = kExitOk;
   bool found = false;
   for (const std::string& path : opts->positional) {
-    if (IsContainerPath(path) && !key) {
-      ctx.err << path << ": для зашифрованного файла нужен ключ (--key)\n";
+    const bool container = IsContainerInput(path);
+    if (container && !key) {
+      RefuseContainerWithoutKey(ctx, path);
       if (loadFailure == kExitOk) loadFailure = kExitBadInput;
       continue;
     }
@@ -41,7 +43,7 @@ int RunCheck(Context& ctx) {
     LoadConfigText(text, model);
     // As the window does after a load: the key that opened a container
     // stands in for a missing file key.
-    CompleteKeys(model, IsContainerPath(path) && key ? Utf8ToCp1251(*key) : std::string());
+    CompleteKeys(model, container && key ? Utf8ToCp1251(*key) : std::string());
     for (const CheckViolation& v : ReportViolations(model)) {
       found = true;
       ctx.out << path << '\t' << v.groupName << '\t' << v.itemName << '\t' << v.message << '\t'

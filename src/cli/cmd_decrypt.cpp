@@ -16,10 +16,7 @@ int RunDecrypt(Context& ctx) {
     return kExitBadInput;
   }
   auto key = KeyOption(ctx, *opts);
-  if (!key) {
-    ctx.err << "kestrin-cfg decrypt: не указан ключ (--key КЛЮЧ)\n";
-    return kExitBadInput;
-  }
+  if (!key) return RefuseContainerWithoutKey(ctx, opts->positional[0]);
   std::string text;
   if (int rc = LoadContainerText(ctx, opts->positional[0], *key, text); rc != kExitOk) return rc;
   return EmitOutput(ctx, *opts, text) ? kExitOk : kExitBadInput;

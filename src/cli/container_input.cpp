@@ -9,6 +9,15 @@
 
 namespace kestrin::cli {
 
+bool IsContainerInput(const std::string& path) {
+  return IsContainerPath(path) || TestContainerHeader(path).matches;
+}
+
+int RefuseContainerWithoutKey(Context& ctx, const std::string& path) {
+  ctx.err << path << ": для зашифрованного файла нужен ключ (--key)\n";
+  return kExitBadInput;
+}
+
 int LoadContainerText(Context& ctx, const std::string& path, const std::string& key, std::string& text) {
   text.clear();
   std::string bytes;

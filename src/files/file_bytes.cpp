@@ -2,7 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
+
+#include "files/atomic_file.h"
 
 namespace kestrin {
 
@@ -39,37 +40,13 @@ ReadStatus ReadFileBytes(const std::string& path, std::string& out, uint64_t max
 }
 
 bool WriteFileAtomic(const std::string& path, const std::string& bytes, std::string* error) {
-  fs::path target = PathOf(path);
-  fs::path folder = target.parent_path();
-  if (folder.empty()) folder = ".";
-  std::random_device rd;
-  fs::path temp = folder / (target.filename().u8string() + u8".tmp" +
-                            std::u8string(reinterpret_cast<const char8_t*>(
-                                std::to_string(rd() % 1000000).c_str())));
-  {
-    std::ofstream outFile(temp, std::ios::binary | std::ios::trunc);
-    if (!outFile) {
-      if (error) *error = "cannot create";
-      return false;
-    }
-    outFile.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    outFile.flush();
-    if (!outFile) {
-      outFile.close();
-      std::error_code ec;
-      fs::remove(temp, ec);
-      if (error) *error = "cannot write";
-      return false;
-    }
+  const WriteResult r = ReplaceFile(path, bytes);
+  if (r != WriteResult::Ok && error) {
+    *error = r == WriteResult::CannotCreate ? "cannot create"
+             : r == WriteResult::WriteProtected ? "write-protected"
+                                                : "cannot replace";
   }
-  std::error_code ec;
-  fs::rename(temp, target, ec);
-  if (ec) {
-    fs::remove(temp, ec);
-    if (error) *error = "cannot replace";
-    return false;
-  }
-  return true;
+  return r == WriteResult::Ok;
 }
 
 }  // namespace kestrin

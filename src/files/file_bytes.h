@@ -16,8 +16,7 @@ enum class ReadStatus { Ok, NotFound, NotAFile, TooLarge, CannotRead };
 ReadStatus ReadFileBytes(const std::string& path, std::string& out,
                          uint64_t maxBytes = kMaxConfigFileSize, bool truncate = false);
 
-// Writes through a temporary file in the target folder and an atomic rename,
-// so a failure never destroys the previous file. False on any failure.
+// ReplaceFile (files/atomic_file.h) for callers that need only success.
 bool WriteFileAtomic(const std::string& path, const std::string& bytes, std::string* error = nullptr);
 
 }  // namespace kestrin

@@ -59,6 +59,18 @@ TEST_F(ReportCli, ContainerIsOpenedWithItsKey) {
   EXPECT_FALSE(fs::exists(wrong));
 }
 
+TEST_F(ReportCli, ContainerWithoutItsKeyGivesNoReport) {
+  const std::string cry = test::Fixture("container/h_full_config.cry");
+  const std::string disguised = dir_.Write("site.ini", test::ReadAll(cry));
+  for (const std::string& input : {cry, disguised}) {
+    std::string pdf = Out("none.pdf");
+    auto r = RunCli({"report", input, "-o", pdf});
+    EXPECT_EQ(r.code, cli::kExitBadInput);
+    EXPECT_EQ(r.err, input + ": для зашифрованного файла нужен ключ (--key)\n");
+    EXPECT_FALSE(fs::exists(pdf));
+  }
+}
+
 TEST_F(ReportCli, BadInputIsReportedAndWritesNothing) {
   std::string pdf = Out("none.pdf");
   auto missing = RunCli({"report", Out("no-such.ini"), "-o", pdf});
