@@ -12,8 +12,24 @@ constexpr size_t kMaxDigits = 5;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Bytes that end a word in either mode.
-bool EndsAnyWord(char c) { return c == 0 || c == kCR || c == kLF || c == '$' || c == '.' || c == ';'; }
+// Per byte, whether a word goes on over it in normal and in text mode: blank,
+// comma and dash end a word in normal mode only.
+struct WordBytes {
+  bool normal[256] = {};
+  bool text[256] = {};
+};
+
+constexpr WordBytes MakeWordBytes() {
+  WordBytes w;
+  for (int c = 0; c < 256; ++c) {
+    const bool ends = c == 0 || c == kCR || c == kLF || c == '$' || c == '.' || c == ';';
+    w.text[c] = !ends;
+    w.normal[c] = !ends && c != ' ' && c != ',' && c != '-';
+  }
+  return w;
+}
+
+constexpr WordBytes kWordBytes = MakeWordBytes();
 
 // Bytes that end a number or word and are read with it.
 bool IsTakenWithLexeme(char c) { return c == 0 || c == kCR || c == kLF || c == '$' || c == ' '; }
@@ -53,12 +69,9 @@ void TLexPipe::TakeEndingByte() {
 
 void TLexPipe::ReadWord(size_t begin) {
   const std::string& s = source_.Text();
-  // Blanks, commas and dashes belong to the word in text mode only.
+  const bool* goesOn = TextMode() ? kWordBytes.text : kWordBytes.normal;
   size_t end = begin + 1;
-  while (end < s.size() && !EndsAnyWord(s[end]) &&
-         (TextMode() || (s[end] != ' ' && s[end] != ',' && s[end] != '-'))) {
-    ++end;
-  }
+  while (end < s.size() && goesOn[static_cast<unsigned char>(s[end])]) ++end;
   current_.SetKind(kLexWord);
   current_.MutableText().assign(s, begin, end - begin);
   current_.SetNumber(0);
@@ -117,7 +130,7 @@ void TLexPipe::Scan() {
       case kLF:
         ++next_;
         current_.SetKind(kLexEndOfLine);
-        current_.SetText("#10");
+        current_.MutableText().assign("#10", 3);
         return;
       case '$': ++next_; continue;
       case '.':

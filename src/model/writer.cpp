@@ -1,8 +1,15 @@
 #include "model/writer.h"
 
+#include <charconv>
+
 namespace kestrin {
 
 namespace {
+
+void AppendNumber(std::string& line, int32_t v) {
+  char digits[12];  // "-2147483648" and room to spare
+  line.append(digits, std::to_chars(digits, digits + sizeof digits, v).ptr);
+}
 
 void PadTo(std::string& line, size_t width) {
   if (line.size() < width) line.append(width - line.size(), ' ');
@@ -11,9 +18,11 @@ void PadTo(std::string& line, size_t width) {
 // A key line: "uaNN-" and the name padded to 15 characters, then "." and the
 // code written backwards.
 std::string KeyLine(const T_Command& e) {
-  std::string line = "ua";
+  std::string line;
+  line.reserve(kLineWidth);
+  line += "ua";
   if (e.Subscript() >= 0 && e.Subscript() < 10) line += '0';
-  line += std::to_string(e.Subscript());
+  AppendNumber(line, e.Subscript());
   line += '-';
   line += e.Text(1);
   PadTo(line, 15);
@@ -23,40 +32,45 @@ std::string KeyLine(const T_Command& e) {
 }
 
 // The non-zero items, comma-separated.
-std::string ListText(const T_Command& e) {
-  std::string text;
+void AppendList(std::string& line, const T_Command& e) {
+  bool first = true;
   for (int i = 1; i <= T_Command::kListSize; ++i) {
     const int32_t v = e.ListItem(i);
     if (v == 0) continue;
-    if (!text.empty()) text += ',';
-    text += std::to_string(v);
+    if (!first) line += ',';
+    first = false;
+    AppendNumber(line, v);
   }
-  return text;
 }
 
-std::string FirstValueText(const CommandRow& r, const T_Command& e) {
+void AppendFirstValue(std::string& line, const CommandRow& r, const T_Command& e) {
   switch (r.kind1) {
     case kValInteger:
       // An integer with an empty text after it is written without the integer.
-      if (r.kind2 == kVal2Text && e.Text(2).empty()) return {};
-      return std::to_string(e.Value(1));
+      if (!(r.kind2 == kVal2Text && e.Text(2).empty())) AppendNumber(line, e.Value(1));
+      break;
     case kValWordText:
-    case kValRestOfLine: return e.Text(1);
-    case kValList: return ListText(e);
-    default: return {};
+    case kValRestOfLine: line += e.Text(1); break;
+    case kValList: AppendList(line, e); break;
+    default: break;
   }
 }
 
 std::string CommandLine(const CommandRow& r, const T_Command& e) {
-  std::string line = r.code;
+  std::string line;
+  line.reserve(kLineWidth);
+  line += r.code;
   if (r.kind1 == kValNone && r.kind2 == kVal2None) return line;
-  if (!r.Single()) line += std::to_string(e.Subscript());
+  if (!r.Single()) AppendNumber(line, e.Subscript());
   line += '-';
-  line += FirstValueText(r, e);
+  AppendFirstValue(line, r, e);
   if (r.kind2 == kVal2Integer) {
     // A second integer out of its range is left out, dot and all.
     const int32_t v = e.Value(2);
-    if (v >= r.min2 && v <= r.max2) line += '.' + std::to_string(v);
+    if (v >= r.min2 && v <= r.max2) {
+      line += '.';
+      AppendNumber(line, v);
+    }
   } else if (r.kind2 == kVal2Text) {
     line += '.';
     line += e.Text(2);
@@ -92,6 +106,7 @@ std::string WriteConfigTextCrLf(const T_Command_DEVICE& model) {
   std::vector<std::string> lines;
   WriteConfigText(model, lines);
   std::string out;
+  out.reserve(lines.size() * (kLineWidth + 2));
   for (const std::string& line : lines) {
     out += line;
     out += "\r\n";
