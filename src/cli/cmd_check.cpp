@@ -2,6 +2,7 @@
 #include <ostream>
 
 #include "cli/commands.h"
+#include "files/paths.h"
 #include "files/workflow.h"
 #include "model/codec.h"
 #include "model/reader.h"
