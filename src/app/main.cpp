@@ -7,7 +7,6 @@
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <string>
 #include <vector>
 
@@ -57,7 +56,6 @@ int main(int argc, char** argv) {
       QDir::toNativeSeparators(app.applicationDirPath() + QLatin1Char('/')).toStdString();
 
   kestrin::TForm2 window(options);  // runs FormCreate and creates the companion windows
-  std::srand(static_cast<unsigned>(std::time(nullptr)));  // for the key generation of the tabs
   kestrin::InstallHintTiming();
   window.show();  // runs FormShow: the start-up file is loaded here
   return app.exec();

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "model/messages.h"
+
 namespace kestrin::cli {
 
 // Exit statuses shared by every command.
@@ -54,14 +56,12 @@ std::optional<Options> ParseOptions(Context& ctx, const std::vector<std::string>
 
 // A message pair on standard error: what happened, what to do.
 void PrintPair(Context& ctx, const std::string& what, const std::string& todo);
+void PrintPair(Context& ctx, const MessagePair& pair);
 
 // Writes bytes to -o FILE (ReplaceFile: links followed, devices written
 // into, write-protected files refused) or to standard output. False on
 // failure (reported, for standard output by Run).
 bool EmitOutput(Context& ctx, const Options& opts, const std::string& bytes);
-
-// True when the path names a container by its extension (any letter case).
-bool IsContainerPath(const std::string& path);
 
 // Reads a configuration file (plain or, with a key, a container) into lines
 // as the text buffer holds them. On failure the message pair is printed and

@@ -7,6 +7,7 @@
 #include "files/atomic_file.h"
 #include "files/file_bytes.h"
 #include "files/workflow.h"
+#include "files/paths.h"
 #include "model/codec.h"
 #include "model/text_buffer.h"
 
@@ -53,12 +54,14 @@ void PrintPair(Context& ctx, const std::string& what, const std::string& todo) {
   ctx.err << what << "\n" << todo << "\n";
 }
 
+void PrintPair(Context& ctx, const MessagePair& pair) { PrintPair(ctx, pair.message, pair.recommendation); }
+
 bool EmitOutput(Context& ctx, const Options& opts, const std::string& bytes) {
   if (auto target = opts.Value("-o")) {
     const WriteResult r = ReplaceFile(*target, bytes);
     if (r != WriteResult::Ok) {
       const MessagePair& pair = WriteFailurePair(r);
-      PrintPair(ctx, pair.message, pair.recommendation);
+      PrintPair(ctx, pair);
       return false;
     }
     return true;
@@ -67,11 +70,6 @@ bool EmitOutput(Context& ctx, const Options& opts, const std::string& bytes) {
   ctx.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   ctx.out.flush();
   return static_cast<bool>(ctx.out);
-}
-
-bool IsContainerPath(const std::string& path) {
-  if (path.size() < 4) return false;
-  return LowerLatin(path.substr(path.size() - 4)) == ".cry";
 }
 
 std::optional<std::string> KeyOption(Context& ctx, const Options& opts) {
@@ -97,7 +95,7 @@ int LoadInputText(Context& ctx, const std::string& path, const Options& opts, st
   std::string bytes;
   ReadStatus st = ReadFileBytes(path, bytes);
   if (st != ReadStatus::Ok) {
-    PrintPair(ctx, "Ошибка открытия файла", "Проверьте наличие файла");
+    PrintPair(ctx, kMsgCannotOpen);
     if (st == ReadStatus::TooLarge) ctx.err << "(файл больше 16 МБ)\n";
     if (st == ReadStatus::NotAFile) ctx.err << "(это не файл)\n";
     return kExitBadInput;

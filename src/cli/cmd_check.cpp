@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/container_input.h"
+#include "files/paths.h"
 #include "files/workflow.h"
 #include "model/codec.h"
 #include "model/reader.h"

@@ -24,17 +24,11 @@ std::optional<std::string> KeyValue(Context& ctx, const Options& opts, const std
   return line;
 }
 
-// A container is known by its extension or, under any name, by its header
-// line: its cipher text must never be read as a configuration text.
-bool IsContainerFile(const std::string& path) {
-  return IsContainerPath(path) || TestContainerHeader(path).matches;
-}
-
 // Reads one side into model; on failure prints the message pair and the
 // file's name and returns the exit status.
 int LoadSide(Context& ctx, const std::string& path, const std::optional<std::string>& key,
              const char* keyOption, T_Command_DEVICE& model) {
-  const bool container = IsContainerFile(path);
+  const bool container = IsContainerInput(path);
   std::string text;
   int rc = kExitOk;
   if (container && !key) {

@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "files/file_bytes.h"
+#include "files/paths.h"
 #include "files/keys_csv.h"
 #include "model/reader.h"
 #include "model/writer.h"
@@ -13,14 +14,9 @@ namespace {
 
 // The configuration loaded as normalize loads it. A container needs its key:
 // without one its bytes would be read as a plain text of nothing useful.
-int LoadModel(Context& ctx, const char* command, const Options& opts, T_Command_DEVICE& model) {
-  const std::string& path = opts.positional[0];
-  if (IsContainerPath(path) && !opts.Has("--key")) {
-    ctx.err << "kestrin-cfg " << command << ": " << path << ": для зашифрованного файла нужен ключ (--key)\n";
-    return kExitBadInput;
-  }
+int LoadModel(Context& ctx, const Options& opts, T_Command_DEVICE& model) {
   std::string text;
-  if (int rc = LoadInputText(ctx, path, opts, text); rc != kExitOk) return rc;
+  if (int rc = LoadInputText(ctx, opts.positional[0], opts, text); rc != kExitOk) return rc;
   LoadConfigText(text, model);
   return kExitOk;
 }
@@ -33,7 +29,7 @@ int RunKeysExport(Context& ctx) {
     return kExitBadInput;
   }
   T_Command_DEVICE model;
-  if (int rc = LoadModel(ctx, "keys-export", *opts, model); rc != kExitOk) return rc;
+  if (int rc = LoadModel(ctx, *opts, model); rc != kExitOk) return rc;
   return EmitOutput(ctx, *opts, ExportKeysCsv(model, opts->Has("--all"))) ? kExitOk : kExitBadInput;
 }
 
@@ -58,7 +54,7 @@ int RunKeysImport(Context& ctx) {
     return kExitBadInput;
   }
   T_Command_DEVICE model;
-  if (int rc = LoadModel(ctx, "keys-import", *opts, model); rc != kExitOk) return rc;
+  if (int rc = LoadModel(ctx, *opts, model); rc != kExitOk) return rc;
   std::string csv;
   if (ReadFileBytes(*csvPath, csv) != ReadStatus::Ok) {
     PrintPair(ctx, "Ошибка открытия файла", "Проверьте наличие файла");

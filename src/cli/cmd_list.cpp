@@ -6,6 +6,7 @@
 
 #include "cli/commands.h"
 #include "files/file_list.h"
+#include "files/paths.h"
 #include "model/codec.h"
 
 namespace kestrin::cli {
@@ -29,7 +30,7 @@ int RunList(Context& ctx) {
   }
   const std::string& folder = opts->positional[0];
   std::error_code ec;
-  if (!std::filesystem::is_directory(std::filesystem::path(std::u8string(folder.begin(), folder.end())), ec)) {
+  if (!std::filesystem::is_directory(PathFromUtf8(folder), ec)) {
     PrintPair(ctx, "Папка не найдена: " + folder, "Проверьте путь к папке");
     return kExitBadInput;
   }

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/commands.h"
+#include "model/messages.h"
 #include "model/reader.h"
 #include "report/qt/report_printer.h"
 
@@ -43,7 +44,7 @@ int RunReport(Context& ctx) {
   QString date = QString::fromStdString(opts->Value("--date").value_or(""));
   QByteArray pdf = ReportPdfBytes(model, date);
   if (pdf.isEmpty()) {
-    PrintPair(ctx, "Ошибка печати - отчёт не построен", "Проверьте наличие шрифтов и поддержки PDF");
+    PrintPair(ctx, kMsgReportNotBuilt);
     return kExitBadInput;
   }
   return EmitOutput(ctx, *opts, pdf.toStdString()) ? kExitOk : kExitBadInput;

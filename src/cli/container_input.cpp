@@ -3,8 +3,10 @@
 #include <ostream>
 
 #include "files/container.h"
+#include "files/paths.h"
 #include "files/file_bytes.h"
 #include "model/codec.h"
+#include "model/messages.h"
 #include "model/text_buffer.h"
 
 namespace kestrin::cli {
@@ -25,7 +27,7 @@ int LoadContainerText(Context& ctx, const std::string& path, const std::string& 
   // A missing file or a folder gets the plain opening error: clearer than
   // the header error the window shows for any unreadable file.
   if (st == ReadStatus::NotFound || st == ReadStatus::NotAFile) {
-    PrintPair(ctx, "Ошибка открытия файла", "Проверьте наличие файла");
+    PrintPair(ctx, kMsgCannotOpen);
     return kExitBadInput;
   }
   bool lossless = true;
@@ -39,13 +41,13 @@ int LoadContainerText(Context& ctx, const std::string& path, const std::string& 
       return kExitOk;
     }
     case kContainerBadHeader:
-      PrintPair(ctx, ContainerHeaderErrorText(), ContainerCheckSourceText());
+      PrintPair(ctx, kMsgContainerHeader);
       return kExitBadInput;
     case kContainerBadSize:
-      PrintPair(ctx, ContainerSizeErrorText(), ContainerCheckSourceText());
+      PrintPair(ctx, kMsgContainerSize);
       return kExitBadInput;
     default:
-      ctx.err << ContainerWrongKeyText() << "\n";
+      ctx.err << kMsgWrongKey << "\n";
       if (!lossless) ctx.err << "(в ключе есть знаки, которых нет в кодировке Windows-1251)\n";
       return kExitWrongKey;
   }

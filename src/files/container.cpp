@@ -259,15 +259,4 @@ std::string FormatContainerId(std::string_view rawId) {
   return digits.substr(0, 4) + "-" + digits.substr(4, 4) + "-" + digits.substr(8, 4);
 }
 
-std::string ContainerHeaderErrorText() {
-  return "Ошибка контрольной сигнатуры файла конфигурации - файл не относится к устройству" +
-         std::string(41, ' ') + "\"ППКОП КЕСТРИН 18кГц 8\"";
-}
-
-std::string ContainerSizeErrorText() { return "Ошибка размера файла конфигурации - файл не верный "; }
-
-std::string ContainerCheckSourceText() { return "Проверьте источник файла"; }
-
-std::string ContainerWrongKeyText() { return "(текущий ключ не верный)"; }
-
 }  // namespace kestrin

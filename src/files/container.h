@@ -97,10 +97,4 @@ int LoadCryptoFile(const std::string& path, std::string_view preparedKey, TextBu
 std::string ContainerAliasText(std::string_view rawAlias);
 std::string FormatContainerId(std::string_view rawId);
 
-// Message texts (UTF-8) of the failures shown to the user.
-std::string ContainerHeaderErrorText();  // code 1, what happened
-std::string ContainerSizeErrorText();    // code 2, what happened
-std::string ContainerCheckSourceText();  // codes 1 and 2, what to do
-std::string ContainerWrongKeyText();     // codes 3 and 4
-
 }  // namespace kestrin

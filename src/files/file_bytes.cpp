@@ -5,21 +5,17 @@
 
 #include "files/atomic_file.h"
 
+#include "files/paths.h"
+
 namespace kestrin {
 
 namespace fs = std::filesystem;
-
-namespace {
-fs::path PathOf(const std::string& utf8) {
-  return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-}  // namespace
 
 ReadStatus ReadFileBytes(const std::string& path, std::string& out, uint64_t maxBytes,
                          bool truncate) {
   out.clear();
   std::error_code ec;
-  fs::path p = PathOf(path);
+  fs::path p = PathFromUtf8(path);
   auto st = fs::status(p, ec);
   if (ec || !fs::exists(st)) return ReadStatus::NotFound;
   if (!fs::is_regular_file(st)) return ReadStatus::NotAFile;

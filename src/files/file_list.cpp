@@ -6,6 +6,7 @@
 
 #include "files/container.h"
 #include "files/file_bytes.h"
+#include "files/paths.h"
 #include "files/workflow.h"
 #include "model/codec.h"
 #include "model/reader.h"
@@ -15,13 +16,6 @@ namespace kestrin {
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path PathFromUtf8(const std::string& s) { return fs::path(std::u8string(s.begin(), s.end())); }
-
-std::string Utf8FromPath(const fs::path& p) {
-  const std::u8string u = p.u8string();
-  return std::string(u.begin(), u.end());
-}
 
 bool HasExtension(const std::string& name, const char* ext) {
   const size_t n = 4;

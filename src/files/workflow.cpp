@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "files/paths.h"
 #include "model/codec.h"
 #include "model/reader.h"
 
@@ -11,31 +12,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path PathOf(const std::string& utf8) {
-  return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
 const std::string& Cp(const char* utf8Literal, std::string& cache) {
   if (cache.empty()) cache = Utf8ToCp1251(utf8Literal);
   return cache;
 }
 
 }  // namespace
-
-const MessagePair kMsgCannotReplace{"Ошибка записи в файл - файл не может быть записан",
-                                    "Проверьте отсутствие запрета записи"};
-const MessagePair kMsgCannotCreate{
-    "Ошибка записи в файл - файл не может быть создан",
-    "Проверьте отсутствие запрета записи и наличие свободного места"};
-const MessagePair kMsgCannotOpen{"Ошибка открытия файла", "Проверьте наличие файла"};
-const MessagePair kMsgLocked{
-    "Прибор находится во взятом состоянии, редактирование параметров невозможно",
-    "Для изменения параметров работы прибора необходимо снять его с охраны"};
-const MessagePair kMsgSaved{"Операция выполнена", "Конфигурация сохранена"};
-const MessagePair kMsgWrittenToDevice{"Операция выполнена", "Файлы успешно записаны в устройство"};
-const MessagePair kMsgAskDefaults{
-    "Вы хотите \"сбросить\" настройки в значение \"по-умолчанию\"?",
-    "(все введённые значения параметров будут потеряны)"};
 
 std::string StatusText(int kind, const std::string& date, const std::string& version) {
   static std::string defaults, saved, device, from, year;
@@ -56,7 +38,7 @@ std::string StatusText(int kind, const std::string& date, const std::string& ver
 bool LockFileBeside(const std::string& path) {
   if (path.empty()) return false;
   std::error_code ec;
-  fs::path folder = PathOf(path).parent_path();
+  fs::path folder = PathFromUtf8(path).parent_path();
   if (folder.empty()) folder = ".";
   return fs::exists(folder / "lock.txt", ec);
 }
@@ -83,11 +65,6 @@ const std::string& ClockFileBytes() {
   return bytes;
 }
 
-bool IsContainerPath(const std::string& path) {
-  std::string ext = PathOf(path).extension().string();
-  return LowerLatin(ext) == ".cry";
-}
-
 StartupArgs ParseCommandLine(const std::vector<std::string>& args) {
   StartupArgs out;
   if (args.empty()) return out;
@@ -102,12 +79,11 @@ StartupArgs ParseCommandLine(const std::vector<std::string>& args) {
 
 std::string StartupFile(const StartupArgs& args, const std::string& workFolder) {
   if (!args.path.empty()) return args.path;
-  fs::path folder = PathOf(workFolder.empty() ? std::string(".") : workFolder);
+  fs::path folder = PathFromUtf8(workFolder.empty() ? std::string(".") : workFolder);
   std::error_code ec;
   fs::path ini = folder / "config.ini";
   fs::path chosen = fs::exists(ini, ec) ? ini : folder / "config.cry";
-  std::u8string s = chosen.u8string();
-  return std::string(s.begin(), s.end());
+  return Utf8FromPath(chosen);
 }
 
 void CompleteKeys(T_Command_DEVICE& model, const std::string& key) {

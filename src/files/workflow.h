@@ -5,9 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "files/paths.h"  // IsContainerPath, for the window
 #include "model/command.h"
 #include "model/device.h"
 #include "model/lexer.h"
+#include "model/messages.h"
 #include "model/row_colours.h"
 #include "model/text_buffer.h"
 
@@ -43,9 +45,6 @@ std::string WindowTitle(const std::string& pathUtf8);
 // The 21 bytes of the panel's clock file, no line end.
 const std::string& ClockFileBytes();
 
-// Whether a path names a container: extension ".cry" in any letter case.
-bool IsContainerPath(const std::string& path);
-
 // Command line (program name excluded): at most two parameters are looked at.
 struct StartupArgs {
   bool debug = false;
@@ -67,18 +66,5 @@ void LoadModelFromText(T_Command_DEVICE& model, const TextBuffer& text, TLexPipe
 
 // Proposed save name: the composed mask name when the mask is on, else config.ini.
 std::string ProposedSaveName(bool maskMode, const std::string& composed);
-
-// Message pairs of the workflow, UTF-8.
-struct MessagePair {
-  const char* message;
-  const char* recommendation;
-};
-extern const MessagePair kMsgCannotReplace;  // an existing target cannot be written
-extern const MessagePair kMsgCannotCreate;   // a file cannot be created
-extern const MessagePair kMsgCannotOpen;     // a file cannot be opened
-extern const MessagePair kMsgLocked;         // panel armed
-extern const MessagePair kMsgSaved;
-extern const MessagePair kMsgWrittenToDevice;
-extern const MessagePair kMsgAskDefaults;
 
 }  // namespace kestrin

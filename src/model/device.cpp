@@ -1,6 +1,7 @@
 #include "model/device.h"
 
 #include "model/catalogues.h"
+#include "model/type_codes.h"
 
 namespace kestrin {
 
@@ -18,10 +19,8 @@ int Limit(int row, int valueIndex, int which) {
 }
 
 std::string WithMark(int mode, const std::string& name) {
-  std::string text;
-  if (mode == 1) text = "!" + name;
-  else if (mode == 2) text = "*" + name;
-  else text = name;
+  const char mark = KeyModeMark(mode);
+  std::string text = mark != '\0' ? mark + name : name;
   if (text.size() > kKeyNameTextLength) text.resize(kKeyNameTextLength);
   return text;
 }
@@ -56,7 +55,8 @@ void T_Command_DEVICE::ApplyDefaults() {
     for (auto& e : elements) e.Reset();
   }
   SetVersion(kDefaultVersion);
-  const int relayTypes[kRelayCount] = {4, 2, 0, 0};
+  const int relayTypes[kRelayCount] = {Code(RelayType::kSiren1Guard), Code(RelayType::kBannerGuard),
+                                       Code(RelayType::kUnused), Code(RelayType::kUnused)};
   const PartitionSet relayParts[kRelayCount] = {PartitionBit(1), PartitionBit(1), 0, 0};
   for (int r = 1; r <= kRelayCount; ++r) SetRelayType(r, relayTypes[r - 1]);
   for (int r = 1; r <= kRelayCount; ++r) SetRelayPartitions(r, relayParts[r - 1]);
@@ -213,15 +213,12 @@ std::string T_Command_DEVICE::GetKeyNameText(int key) const {
 
 int T_Command_DEVICE::GetKeyMode(int key) const {
   std::string text = GetKeyNameText(key);
-  if (text.empty()) return 0;
-  if (text[0] == '!') return 1;
-  if (text[0] == '*') return 2;
-  return 0;
+  return text.empty() ? Code(KeyMode::kArmDisarm) : KeyModeOfMark(text[0]);
 }
 
 std::string T_Command_DEVICE::GetKeyName(int key) const {
   std::string text = GetKeyNameText(key);
-  if (!text.empty() && (text[0] == '!' || text[0] == '*')) {
+  if (!text.empty() && KeyModeOfMark(text[0]) != Code(KeyMode::kArmDisarm)) {
     if (text.size() > kKeyNameTextLength) text.resize(kKeyNameTextLength);
     text.erase(0, 1);
   }

@@ -3,7 +3,6 @@
 // the lexeme stream with two reading modes and push-back.
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace kestrin {
 
@@ -27,6 +26,7 @@ enum LexMode : uint8_t {
   kModeDash = 5,
 };
 
+// The text being read, byte by byte.
 class TLitPipe {
  public:
   void SetText(std::string text);
@@ -63,41 +63,13 @@ class TLexema {
   int32_t number_ = 0;
 };
 
-// A lexeme whose text points into the stream's text (or a constant): what
-// the reader looks at, without copying every word and number.
-class LexemeView {
- public:
-  uint8_t Kind() const { return kind_; }
-  std::string_view Text() const { return text_; }
-  int32_t Number() const { return number_; }
-
- private:
-  friend class TLexPipe;
-  uint8_t kind_ = kLexEndOfLine;
-  std::string_view text_;
-  int32_t number_ = 0;
-};
-
 class TLexPipe {
  public:
-  TLexPipe() = default;
-  // The current lexeme points into the pipe's own text.
-  TLexPipe(const TLexPipe&) = delete;
-  TLexPipe& operator=(const TLexPipe&) = delete;
-
   void SetText(std::string text);
-  void NextLexeme(uint8_t mode, TLexema& out);
-  // Same as NextLexeme without the copy: valid until the next read or
-  // SetText.
-  const LexemeView& Next(uint8_t mode) {
-    mode_ = mode;
-    if (pushBack_) {
-      pushBack_ = 0;
-      return current_;
-    }
-    return Scan();
-  }
-  void PushBack() { pushBack_ = 1; }
+  // The next lexeme; it stays valid until the next read.
+  const TLexema& Next(uint8_t mode);
+  void NextLexeme(uint8_t mode, TLexema& out) { out = Next(mode); }
+  void PushBack() { pushBack_ = true; }
   // Lists are mostly numbers each directly followed by a comma. When the
   // next bytes are just that, reads both as Next(kModeNumber) and then
   // Next(kModeAny) would (the comma carrying the number) and gives the
@@ -107,19 +79,22 @@ class TLexPipe {
  private:
   bool TextMode() const { return mode_ == kModeText; }
   // Reads the next lexeme from the text into current_.
-  const LexemeView& Scan();
-  // Reads the word that starts at data_[begin] into current_; returns the
-  // index of the next byte to read.
-  size_t ReadWord(size_t begin);
+  void Scan();
+  // Reads the word that starts at begin into current_.
+  void ReadWord(size_t begin);
+  // Reads the digits at next_ into current_ as a number, or as a word when
+  // there are too many of them.
+  void ReadNumber();
+  // Skips a comment up to and with the byte that ends it; false when the
+  // text ends inside it.
+  bool SkipComment();
+  // Takes the byte at next_ when it belongs to the lexeme just read.
+  void TakeEndingByte();
 
   TLitPipe source_;  // owns the text
-  const char* data_ = nullptr;
-  size_t size_ = 0;
   size_t next_ = 0;  // 0-based index of the next byte
-  LexemeView current_;
-  // Holds the text current_ carries over from a text that was replaced.
-  std::string carried_;
-  uint8_t pushBack_ = 0;
+  TLexema current_;
+  bool pushBack_ = false;
   uint8_t mode_ = kModeAny;
 };
 

@@ -4,7 +4,6 @@
 #include <array>
 
 #include "model/codec.h"
-#include "model/space_run.h"
 
 namespace kestrin {
 
@@ -14,19 +13,11 @@ bool IsBlankOrControl(unsigned char c) { return c <= ' '; }
 
 std::string_view Trim(std::string_view s) {
   size_t b = 0;
-  size_t e = SkipSpacesBack(s.data(), 0, s.size());
+  size_t e = s.size();
   while (b < e && IsBlankOrControl(static_cast<unsigned char>(s[b]))) ++b;
   while (e > b && IsBlankOrControl(static_cast<unsigned char>(s[e - 1]))) --e;
   return s.substr(b, e - b);
 }
-
-struct CodeIndex;
-const CodeIndex& Codes();
-// Case-insensitive match of a word against the command codes; see
-// IdentifyCommand.
-inline int IdentifyCode(const CodeIndex& codes, std::string_view text);
-// The subscript after the code, or -1; see ReadSubscript.
-inline int32_t SubscriptOf(const CodeIndex& codes, std::string_view text, int row);
 
 class Reader {
  public:
@@ -52,8 +43,7 @@ class Reader {
   T_Command& scratch_;
   TLexPipe& pipe_;
   T_Command_DEVICE& model_;
-  const CodeIndex& codes_ = Codes();
-  const LexemeView* lex_ = nullptr;
+  const TLexema* lex_ = nullptr;
 };
 
 void Reader::Run() {
@@ -76,7 +66,7 @@ void Reader::Run() {
         case kLexNumber:
           if (previous == kLexWord || previous == kLexNumber) header += ' ';
           if (lex_->Kind() == kLexWord) {
-            if (IdentifyCode(codes_, lex_->Text()) != 0) headerDone = true;
+            if (IdentifyCommand(lex_->Text()) != 0) headerDone = true;
             else header += LowerLatin(lex_->Text());
           } else {
             header += std::to_string(lex_->Number());
@@ -88,10 +78,10 @@ void Reader::Run() {
     }
     if (lex_->Kind() == kLexEndOfLine) continue;
     if (lex_->Kind() == kLexEndOfText) break;
-    int row = lex_->Kind() == kLexNumber ? 0 : IdentifyCode(codes_, lex_->Text());
+    int row = lex_->Kind() == kLexNumber ? 0 : IdentifyCommand(lex_->Text());
     if (row == 0) continue;
     headerDone = true;
-    int32_t subscript = SubscriptOf(codes_, lex_->Text(), row);
+    int32_t subscript = ReadSubscript(lex_->Text(), row);
     if (subscript < 0) continue;
 
     const CommandRow& r = kCommandTable[row];
@@ -307,10 +297,6 @@ void Reader::StoreCommand() {
   scratch_.Reset();
 }
 
-}  // namespace
-
-namespace {
-
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // The command codes in lower case, grouped by their first byte (in both
@@ -349,9 +335,11 @@ const CodeIndex& Codes() {
   return index;
 }
 
-inline int IdentifyCode(const CodeIndex& codes, std::string_view text) {
+}  // namespace
+
+int IdentifyCommand(std::string_view text) {
   if (text.empty()) return 0;
-  for (const CodeIndex::Code& code : codes.byFirst[static_cast<unsigned char>(text[0])]) {
+  for (const CodeIndex::Code& code : Codes().byFirst[static_cast<unsigned char>(text[0])]) {
     if (code.row < 0) break;
     if (text.size() < code.length) continue;
     size_t i = 1;
@@ -364,27 +352,10 @@ inline int IdentifyCode(const CodeIndex& codes, std::string_view text) {
   return 0;
 }
 
-}  // namespace
-
-int IdentifyCommand(TLexema& lexeme) {
-  if (lexeme.Kind() == kLexNumber) return 0;
-  std::string& text = lexeme.MutableText();
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return IdentifyCode(Codes(), text);
-}
-
-int32_t ReadSubscript(const TLexema& lexeme, int row) {
-  return SubscriptOf(Codes(), lexeme.Text(), row);
-}
-
-namespace {
-
-inline int32_t SubscriptOf(const CodeIndex& codes, std::string_view text, int row) {
+int32_t ReadSubscript(std::string_view text, int row) {
   const CommandRow& r = kCommandTable[row];
   if (r.Single()) return r.firstSubscript;
-  const size_t codeLen = codes.length[row];
+  const size_t codeLen = Codes().length[row];
   if (text.size() <= codeLen) return -1;
   int64_t value = 0;
   for (size_t i = codeLen; i < text.size(); ++i) {
@@ -397,8 +368,6 @@ inline int32_t SubscriptOf(const CodeIndex& codes, std::string_view text, int ro
   if (value < r.firstSubscript || value > r.lastSubscript) return -1;
   return static_cast<int32_t>(value);
 }
-
-}  // namespace
 
 void LoadConfigText(const std::string& text, T_Command_DEVICE& model) {
   T_Command scratch;

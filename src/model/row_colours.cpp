@@ -1,28 +1,28 @@
 #include "model/row_colours.h"
 
+#include "model/type_codes.h"
+
 namespace kestrin {
 
 Rgb SHL_GetColorType(int loopType) {
-  if ((loopType >= 1 && loopType <= 6) || loopType == 16) return kGuardColourRgb;
-  if (loopType >= 8 && loopType <= 12) return kFireColourRgb;
-  if (loopType == 14 || loopType == 15) return kServiceColourRgb;
+  if (IsGuardLoop(loopType)) return kGuardColourRgb;
+  if (IsFireLoop(loopType)) return kFireColourRgb;
+  if (IsServiceLoop(loopType)) return kServiceColourRgb;
   return kWindowColourRgb;
 }
 
 Rgb RELE_GetColorType(int relayType) {
-  if (relayType >= 1 && relayType <= 5) return kGuardColourRgb;
-  if (relayType >= 6 && relayType <= 9) return kFireColourRgb;
-  if (relayType == 10) return kServiceColourRgb;
+  if (IsGuardRelay(relayType)) return kGuardColourRgb;
+  if (IsFireRelay(relayType)) return kFireColourRgb;
+  if (Is(relayType, RelayType::kLock)) return kServiceColourRgb;
   return kWindowColourRgb;
 }
 
 Rgb KEY_GetColorType(int keyMode) {
-  switch (keyMode) {
-    case 0: return kGuardColourRgb;
-    case 1: return kFireColourRgb;
-    case 2: return kServiceColourRgb;
-    default: return kWindowColourRgb;
-  }
+  if (Is(keyMode, KeyMode::kArmDisarm)) return kGuardColourRgb;
+  if (Is(keyMode, KeyMode::kDuress)) return kFireColourRgb;
+  if (Is(keyMode, KeyMode::kPatrol)) return kServiceColourRgb;
+  return kWindowColourRgb;
 }
 
 }  // namespace kestrin

@@ -9,10 +9,6 @@ namespace kestrin {
 const char kMaskedCode[] = "************";
 const char kZeroCode[] = "000000000000";
 
-bool LoopTypeHasDelay(int type) { return type == 1 || type == 16; }
-bool LoopTypeExcludesPartition(int type) { return type == 7 || type == 14; }
-bool RelayTypeHasTime(int type) { return type != 0 && type != 10; }
-
 namespace {
 
 std::string NumberText(int n) { return std::to_string(n); }
@@ -35,7 +31,7 @@ LoopRow LoopRowCommon(const T_Command_DEVICE& m, int loop) {
 
 LoopRow LoopRowForRedraw(const T_Command_DEVICE& m, int loop) {
   LoopRow row = LoopRowCommon(m, loop);
-  if (m.GetLoopType(loop) == 14) {
+  if (Is(m.GetLoopType(loop), LoopType::kPatrol)) {
     row.partition.clear();
   } else {
     row.partitionEditable = true;
@@ -95,11 +91,11 @@ RelayRow RelayRowOf(const T_Command_DEVICE& m, int relay) {
     row.time = NumberText(m.GetRelayTime(relay));
     row.timeEditable = true;
   }
-  if (type == 0) {
+  if (Is(type, RelayType::kUnused)) {
     row.partEditor = RelayPartEditor::kNone;
   } else {
     row.partitions = FormatPartitionRanges(m.GetRelayPartitions(relay));
-    row.partEditor = type == 10 ? RelayPartEditor::kList : RelayPartEditor::kCheckList;
+    row.partEditor = Is(type, RelayType::kLock) ? RelayPartEditor::kList : RelayPartEditor::kCheckList;
   }
   return row;
 }
@@ -112,10 +108,11 @@ RelayRow Reles_SaveType(T_Command_DEVICE& m, int relay, int type) {
     m.SetRelayTime(relay, 0);
   }
   PartitionSet set = 0;
-  if (type != 0) {
+  if (!Is(type, RelayType::kUnused)) {
     set = m.GetRelayPartitions(relay) & 0x1FE;
     if (set == 0) set = PartitionBit(1);
-    if (type == 10) {
+    // A lock follows a single partition: the first one chosen.
+    if (Is(type, RelayType::kLock)) {
       for (int p = 1; p <= kPartitionCount; ++p) {
         if (HasPartition(set, p)) {
           set = PartitionBit(p);
@@ -205,6 +202,9 @@ std::string KeyCodeSignificant(const std::string& code) {
   return end == std::string::npos ? std::string() : code.substr(0, end + 1);
 }
 
-int KeyNameMaxLength(int mode) { return mode != 0 ? kKeyNameTextLength - 1 : kKeyNameTextLength; }
+// A marked mode spends one character of the name on its mark.
+int KeyNameMaxLength(int mode) {
+  return KeyModeMark(mode) != '\0' ? kKeyNameTextLength - 1 : kKeyNameTextLength;
+}
 
 }  // namespace kestrin

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/device.h"
+#include "model/type_codes.h"
 
 namespace kestrin {
 
@@ -27,10 +28,6 @@ struct RelayRow {
   std::string partitions; // ranges text
   RelayPartEditor partEditor = RelayPartEditor::kNone;
 };
-
-bool LoopTypeHasDelay(int type);          // 1 and 16
-bool LoopTypeExcludesPartition(int type); // 7 and 14 when chosen or saved
-bool RelayTypeHasTime(int type);          // every type but 0 and 10
 
 // The row as a redraw shows it (an unused loop keeps its partition editable).
 LoopRow LoopRowForRedraw(const T_Command_DEVICE& m, int loop);

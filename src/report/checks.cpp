@@ -4,16 +4,12 @@
 #include <unordered_map>
 #include <utility>
 
+#include "model/type_codes.h"
+
 namespace kestrin {
 
 namespace {
 
-constexpr int kLoopTypeDelayed = 1;
-constexpr int kLoopTypeFixedDelay = 16;
-constexpr int kLoopTypeControl = 15;
-constexpr int kRelayTypeUnused = 0;
-constexpr int kRelayTypeLock = 10;
-constexpr int kKeyModePatrol = 2;
 constexpr size_t kPasswordLength = 5;
 
 // Plain concatenation: fixed part, min, "..", max, unit (no blank added).
@@ -122,7 +118,7 @@ Found TestPartition(const T_Command_DEVICE& m, int p) {
 Found TestLoop(const T_Command_DEVICE& m, int loop) {
   const int type = m.GetLoopType(loop);
   const std::string name = "шлейф " + std::to_string(loop);
-  if (type == kLoopTypeDelayed || type == kLoopTypeFixedDelay) {
+  if (LoopTypeHasDelay(type)) {
     // A delayed loop needs a delay of at least one second.
     const int lo = T_Command_DEVICE::LoopDelayLimit(kLimitMin) + 1;
     const int hi = T_Command_DEVICE::LoopDelayLimit(kLimitMax);
@@ -135,11 +131,11 @@ Found TestLoop(const T_Command_DEVICE& m, int loop) {
     }
     return std::nullopt;
   }
-  if (type != kLoopTypeControl) return std::nullopt;
+  if (!Is(type, LoopType::kControl)) return std::nullopt;
 
   const int part = m.GetLoopPartition(loop);
   for (int other = loop + 1; other <= kLoopCount; ++other) {
-    if (m.GetLoopType(other) == kLoopTypeControl && m.GetLoopPartition(other) == part) {
+    if (Is(m.GetLoopType(other), LoopType::kControl) && m.GetLoopPartition(other) == part) {
       auto v = Make(CheckGroup::Loops, CheckRule::ControlLoopTwice, loop, name,
                     "Для раздела задано больше одного управляющего шлейфа.",
                     "Измените тип шлейфа или номер закрепленного раздела");
@@ -149,7 +145,7 @@ Found TestLoop(const T_Command_DEVICE& m, int loop) {
   }
   if (part >= 1 && part <= kPartitionCount) {
     for (int key = 1; key <= kKeyCount; ++key) {
-      if (m.GetKeyMode(key) != kKeyModePatrol && HasPartition(m.GetKeyPartitions(key), part)) {
+      if (!Is(m.GetKeyMode(key), KeyMode::kPatrol) && HasPartition(m.GetKeyPartitions(key), part)) {
         auto v = Make(CheckGroup::Loops, CheckRule::ControlLoopAndKey, loop, name,
                       "Для управления разделом задан ключ и управляющий шлейф.",
                       "Одновременное управление разделом при помощи шлейфа и ключа недопустимо");
@@ -165,7 +161,7 @@ Found TestLoop(const T_Command_DEVICE& m, int loop) {
 
 Found TestRelay(const T_Command_DEVICE& m, int relay) {
   const int type = m.GetRelayType(relay);
-  if (type == kRelayTypeUnused || type == kRelayTypeLock) return std::nullopt;
+  if (!RelayTypeHasTime(type)) return std::nullopt;
   const int lo = T_Command_DEVICE::RelayTimeLimit(kLimitMin);
   const int hi = T_Command_DEVICE::RelayTimeLimit(kLimitMax);
   if (!OutOfRange(m.GetRelayTime(relay), lo, hi)) return std::nullopt;

@@ -6,6 +6,7 @@
 #include "model/catalogues.h"
 #include "model/codec.h"
 #include "model/partition_set.h"
+#include "model/type_codes.h"
 
 namespace kestrin {
 
@@ -15,12 +16,6 @@ namespace {
 std::string W1251(const char* utf8) { return Utf8ToCp1251(utf8); }
 
 std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
-
-// Loop types whose short name carries the delay.
-bool IsDelayedLoop(int type) { return type == 1 || type == 16; }
-constexpr int kPatrolLoop = 14;
-// Relay types without an on-time.
-bool RelayHasTime(int type) { return type != 0 && type != 10; }
 
 int64_t FloorDiv(int64_t num, int64_t den) {
   int64_t q = num / den;
@@ -252,11 +247,11 @@ ReportBlockSize ConfigReport::LoopBlock(int x, int y, bool draw) {
       int bottom = y + (loop + 2) * lh;
       int type = model_.GetLoopType(loop);
       std::string mode = CatalogueName(LoopTypeText(type));
-      if (IsDelayedLoop(type)) mode += "(" + std::to_string(model_.GetLoopDelay(loop)) + W1251("сек.)");
+      if (LoopTypeHasDelay(type)) mode += "(" + std::to_string(model_.GetLoopDelay(loop)) + W1251("сек.)");
       ReportText(true, x + Cw(25), bottom, std::to_string(loop), ReportStyle::Regular);
       // The longest types run past the column rule; the canvas condenses them.
       ReportText(true, x + Cw(300), bottom, mode, ReportStyle::Bold, Cw(3850) - Cw(300) - Cw(25));
-      if (type != kPatrolLoop)
+      if (!Is(type, LoopType::kPatrol))
         ReportText(true, x + Cw(4100), bottom, std::to_string(model_.GetLoopPartition(loop)),
                    ReportStyle::Bold, Cw(4650) - Cw(4100) - Cw(25));
       ReportText(true, x + Cw(4700), bottom, model_.GetLoopName(loop), ReportStyle::Bold,
@@ -284,7 +279,7 @@ ReportBlockSize ConfigReport::RelayBlock(int x, int y, bool draw) {
       ReportText(true, x + Cw(25), bottom, std::to_string(relay), ReportStyle::Regular);
       ReportText(true, x + Cw(200), bottom, CatalogueName(RelayTypeText(type)), ReportStyle::Bold,
                  Cw(2150) - Cw(200) - Cw(25));
-      if (RelayHasTime(type))
+      if (RelayTypeHasTime(type))
         ReportText(true, x + Cw(2200), bottom, std::to_string(model_.GetRelayTime(relay)) + W1251(" сек."),
                    ReportStyle::Bold, Cw(2950) - Cw(2200) - Cw(25));
       ReportText(true, x + Cw(3000), bottom, FormatPartitionRanges(model_.GetRelayPartitions(relay)),

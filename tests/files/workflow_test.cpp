@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
+#include "support/temp_folder.h"
 #include "support/test_text.h"
 
 namespace kestrin {
@@ -14,24 +14,7 @@ namespace fs = std::filesystem;
 using test::U;
 using test::W;
 
-struct TempFolder {
-  fs::path path;
-  TempFolder() {
-    path = fs::temp_directory_path() /
-           ("kestrin_wf_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(path);
-    fs::create_directories(path);
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    fs::remove_all(path, ec);
-  }
-  std::string File(const std::string& name, const std::string& bytes = "x") const {
-    std::ofstream(path / name, std::ios::binary) << bytes;
-    return (path / name).string();
-  }
-};
+using test::TempFolder;
 
 TEST(StatusLineTest, TextsOfTheThreeKinds) {
   const std::string version = W("Config RQX7 soft v.3.0");
@@ -56,13 +39,13 @@ TEST(StatusLineTest, LockMakesItRedAndReadOnly) {
 
 TEST(StatusLineTest, LockFileIsLookedForBesideTheLoadedFile) {
   TempFolder dir;
-  std::string config = dir.File("config.ini");
+  std::string config = dir.Write("config.ini", "x");
   EXPECT_FALSE(LockFileBeside(config));
   EXPECT_FALSE(LockFileBeside(""));
-  dir.File("lock.txt", "");  // content is never read: an empty file counts
+  dir.Write("lock.txt", "");  // content is never read: an empty file counts
   EXPECT_TRUE(LockFileBeside(config));
-  fs::create_directories(dir.path / "sub");
-  EXPECT_FALSE(LockFileBeside((dir.path / "sub" / "config.ini").string()));
+  fs::create_directories(dir.Root() / "sub");
+  EXPECT_FALSE(LockFileBeside((dir.Root() / "sub" / "config.ini").string()));
 }
 
 TEST(WorkflowTest, TitleAndClockFile) {
@@ -104,11 +87,11 @@ TEST(StartupTest, CommandLineForms) {
 
 TEST(StartupTest, DefaultFilePrefersIniOverContainer) {
   TempFolder dir;
-  const std::string folder = dir.path.string();
+  const std::string folder = dir.Root().string();
   EXPECT_EQ(fs::path(StartupFile({}, folder)).filename(), "config.cry");  // neither exists
-  dir.File("config.cry");
+  dir.Write("config.cry", "x");
   EXPECT_EQ(fs::path(StartupFile({}, folder)).filename(), "config.cry");
-  dir.File("config.ini");
+  dir.Write("config.ini", "x");
   EXPECT_EQ(fs::path(StartupFile({}, folder)).filename(), "config.ini");
   EXPECT_EQ(StartupFile({false, "/x/y.ini"}, folder), "/x/y.ini");
 }

@@ -151,7 +151,7 @@ TEST(Lexer, ViewAndCopyGiveTheSameStream) {
       viewed.PushBack();
       copied.PushBack();
     }
-    const LexemeView& v = viewed.Next(mode);
+    const TLexema& v = viewed.Next(mode);
     copied.NextLexeme(mode, lex);
     ASSERT_EQ(v.Kind(), lex.Kind()) << i;
     ASSERT_EQ(v.Text(), lex.Text()) << i;
@@ -180,21 +180,21 @@ TEST(Lexer, NumberThenCommaInOneStepOrNotAtAll) {
     auto slow = std::make_unique<TLexPipe>();
     slow->SetText(c.text);
     if (took) {
-      const LexemeView first = slow->Next(kModeNumber);
+      const TLexema first = slow->Next(kModeNumber);
       const std::string firstText(first.Text());
       ASSERT_EQ(first.Kind(), kLexNumber) << c.text;
       EXPECT_EQ(number, first.Number()) << c.text;
       ASSERT_EQ(slow->Next(kModeAny).Kind(), kLexComma) << c.text;
       // The stream's lexeme is the comma, carrying the number.
       fast.PushBack();
-      const LexemeView& comma = fast.Next(kModeAny);
+      const TLexema& comma = fast.Next(kModeAny);
       EXPECT_EQ(comma.Kind(), kLexComma) << c.text;
       EXPECT_EQ(comma.Text(), firstText) << c.text;
       EXPECT_EQ(comma.Number(), number) << c.text;
     }
     for (int i = 0; i < 8; ++i) {
-      const LexemeView& a = fast.Next(kModeAny);
-      const LexemeView& b = slow->Next(kModeAny);
+      const TLexema& a = fast.Next(kModeAny);
+      const TLexema& b = slow->Next(kModeAny);
       ASSERT_EQ(a.Kind(), b.Kind()) << c.text << " #" << i;
       ASSERT_EQ(a.Text(), b.Text()) << c.text << " #" << i;
       ASSERT_EQ(a.Number(), b.Number()) << c.text << " #" << i;

@@ -10,6 +10,18 @@ namespace {
 
 using test::W;
 
+// The word steps as the tests drive them, over a lexeme: the code is
+// lower-cased in place and a number never names a command.
+int IdentifyCommand(TLexema& lexeme) {
+  if (lexeme.Kind() == kLexNumber) return 0;
+  for (char& c : lexeme.MutableText()) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return kestrin::IdentifyCommand(lexeme.Text());
+}
+
+int32_t ReadSubscript(const TLexema& lexeme, int row) { return kestrin::ReadSubscript(lexeme.Text(), row); }
+
 T_Command_DEVICE Read(const std::string& text) {
   T_Command_DEVICE m;
   LoadConfigText(text, m);

@@ -5,6 +5,7 @@
 #include "editor/qt_text.h"
 #include "files/app_state.h"
 #include "files/container.h"
+#include "model/messages.h"
 #include "model/text_buffer.h"
 #include "report/qt/form_dialog_set_key_config.h"
 #include "report/qt/form_error_message.h"
@@ -16,9 +17,8 @@ namespace {
 // Blanks around a key do not count (the same rule as the key preparation).
 bool BlankKey(std::string_view key) { return key.find_first_not_of(' ') == std::string_view::npos; }
 
-void ShowContainerError(TFormErrorMessage& errorDialog, const std::string& messageUtf8) {
-  errorDialog.SetMessages(QString::fromStdString(messageUtf8),
-                          QString::fromStdString(ContainerCheckSourceText()), true, false);
+void ShowContainerError(TFormErrorMessage& errorDialog, const MessagePair& pair) {
+  errorDialog.SetMessages(QString::fromUtf8(pair.message), QString::fromUtf8(pair.recommendation), true, false);
   errorDialog.exec();
 }
 
@@ -51,11 +51,11 @@ bool CryptoLoadFromFile(const QString& path, std::string& key, TextBuffer& buffe
         asking = false;
         break;
       case kContainerBadHeader:
-        ShowContainerError(errorDialog, ContainerHeaderErrorText());
+        ShowContainerError(errorDialog, kMsgContainerHeader);
         accepted = asking = false;
         break;
       case kContainerBadSize:
-        ShowContainerError(errorDialog, ContainerSizeErrorText());
+        ShowContainerError(errorDialog, kMsgContainerSize);
         accepted = asking = false;
         break;
       case kContainerBadCheck:

@@ -8,6 +8,7 @@
 #include "editor/focus_colours.h"
 #include "editor/hints.h"
 #include "editor/input_filter_qt.h"
+#include "model/messages.h"
 #include "report/qt/dialog_common.h"
 
 namespace kestrin {
@@ -37,7 +38,7 @@ TFormDialogSetKeyConfig::TFormDialogSetKeyConfig(QWidget* parent) : QDialog(pare
   recommendation_ = MakeText(this, "StaticTextRecomendation",
                              QStringLiteral("Задайте ключ шифрования файла конфигурации"), look,
                              QRect(9, 8, 745, 28), Qt::AlignHCenter | Qt::AlignTop);
-  errorKey_ = MakeText(this, "StaticTextErrorKey", QStringLiteral("(текущий ключ не верный)"),
+  errorKey_ = MakeText(this, "StaticTextErrorKey", QString::fromUtf8(kMsgWrongKey),
                        look, QRect(16, 34, 745, 25), Qt::AlignHCenter | Qt::AlignTop);
   errorKey_->hide();
   newKey_ = MakeText(this, "StaticTextNew", QStringLiteral("Новый/текущий ключ:"), look,

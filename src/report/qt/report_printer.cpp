@@ -20,6 +20,7 @@
 
 #include "files/file_bytes.h"
 #include "model/codec.h"
+#include "model/messages.h"
 #include "report/report_layout.h"
 
 namespace kestrin {
@@ -36,8 +37,8 @@ constexpr int kPdfResolution = 600;
 QString DateOrToday(const QString& date) { return date.isEmpty() ? ReportToday() : date; }
 
 void ShowWriteError(QWidget* parent, const ReportDialogs& dialogs) {
-  const QString what = QStringLiteral("Ошибка записи в файл - файл не может быть создан");
-  const QString todo = QStringLiteral("Проверьте отсутствие запрета записи и наличие свободного места");
+  const QString what = QString::fromUtf8(kMsgCannotCreate.message);
+  const QString todo = QString::fromUtf8(kMsgCannotCreate.recommendation);
   if (dialogs.showError) {
     dialogs.showError(parent, what, todo);
   } else {

@@ -1,0 +1,27 @@
+#pragma once
+// Every message the program shows as a pair, what happened and what to do,
+// in one table so that the window, the printing and the command line say the
+// same words. Texts are UTF-8.
+
+namespace kestrin {
+
+struct MessagePair {
+  const char* message;         // what happened
+  const char* recommendation;  // what to do
+};
+
+extern const MessagePair kMsgCannotReplace;    // an existing target cannot be written
+extern const MessagePair kMsgCannotCreate;     // a file cannot be created
+extern const MessagePair kMsgCannotOpen;       // a file cannot be opened
+extern const MessagePair kMsgLocked;           // panel armed
+extern const MessagePair kMsgSaved;
+extern const MessagePair kMsgWrittenToDevice;
+extern const MessagePair kMsgAskDefaults;
+extern const MessagePair kMsgContainerHeader;  // not a container of this panel
+extern const MessagePair kMsgContainerSize;    // container of a wrong size
+extern const MessagePair kMsgReportNotBuilt;   // the PDF could not be drawn
+
+// Shown beside the key when a container does not decipher with it.
+extern const char kMsgWrongKey[];
+
+}  // namespace kestrin
