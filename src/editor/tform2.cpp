@@ -11,8 +11,8 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
-#include "editor/button_face.h"
-#include "editor/hints.h"
+#include "gui/widgets/button_face.h"
+#include "gui/widgets/hints.h"
 #include "editor/tab_common.h"
 #include "editor/tab_gprs.h"
 #include "editor/tab_gsm.h"
@@ -26,14 +26,14 @@
 #include "editor/tab_shleifs.h"
 #include "editor/tab_sms.h"
 #include "editor/tab_smsk.h"
-#include "editor/qt_text.h"
+#include "gui/widgets/qt_text.h"
 #include "files/qt/list_file_config.h"
 #include "files/app_state.h"
 #include "files/qt/dialog_config.h"
 #include "files/qt/file_dialogs.h"
 #include "files/qt/form_logical_disks.h"
 #include "files/qt/form_select_path_tree.h"
-#include "report/qt/form_dialog_set_key_config.h"
+#include "gui/dialogs/form_dialog_set_key_config.h"
 
 namespace kestrin {
 

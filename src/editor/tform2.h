@@ -103,14 +103,9 @@ class TForm2 : public QMainWindow {
   bool ListMode() const { return listMode_; }
   QString LoadedPath() const { return loadedPath_; }
   ProgramSettings& Settings() { return settings_; }
-  QString SaveDialogFolder() const { return saveFolder_; }
   QTabWidget* Pages() const { return PagesParam; }
   QLabel* StatusLabel() const { return StaticTextStatus; }
-  TFormLogicalDisks* DiskChooser() const { return formLogicalDisks_; }
-  TDialogConfig* SettingsDialog() const { return dialogConfig_; }
   ListFileConfigPanel* ListPanel() const { return listPanel_; }
-  // The tab sheets in page order (TabDebug last).
-  const std::vector<QWidget*>& Sheets() const { return sheets_; }
 
   // Caption of the main window's command buttons by tag (1..12); empty otherwise.
   static QString ButtonCaption(int tag);

@@ -4,7 +4,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "editor/hints.h"
+#include "gui/widgets/hints.h"
 #include "editor/tform2.h"
 #include "files/app_state.h"
 #include "files/qt/list_file_config.h"

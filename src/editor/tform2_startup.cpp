@@ -5,8 +5,8 @@
 #include <QLocale>
 #include <QTabWidget>
 
-#include "editor/button_face.h"
-#include "editor/hints.h"
+#include "gui/widgets/button_face.h"
+#include "gui/widgets/hints.h"
 #include "editor/tform2.h"
 #include "files/app_state.h"
 #include "files/qt/crypto_load.h"

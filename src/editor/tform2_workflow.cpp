@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "editor/qt_text.h"
+#include "gui/widgets/qt_text.h"
 #include "editor/tform2.h"
 #include "files/qt/list_file_config.h"
 #include "files/app_state.h"
@@ -18,9 +18,9 @@
 #include "files/qt/save_file.h"
 #include "model/writer.h"
 #include "report/checks.h"
-#include "report/qt/form_dialog_set_key_config.h"
-#include "report/qt/form_error_message.h"
-#include "report/qt/form_ok_message.h"
+#include "gui/dialogs/form_dialog_set_key_config.h"
+#include "gui/dialogs/form_error_message.h"
+#include "gui/dialogs/form_ok_message.h"
 
 namespace kestrin {
 

@@ -2,12 +2,12 @@
 
 #include <string_view>
 
-#include "editor/qt_text.h"
+#include "gui/widgets/qt_text.h"
 #include "files/app_state.h"
 #include "files/container.h"
 #include "model/text_buffer.h"
-#include "report/qt/form_dialog_set_key_config.h"
-#include "report/qt/form_error_message.h"
+#include "gui/dialogs/form_dialog_set_key_config.h"
+#include "gui/dialogs/form_error_message.h"
 
 namespace kestrin {
 

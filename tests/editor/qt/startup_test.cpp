@@ -6,7 +6,7 @@
 #include <QSettings>
 #include <QTabWidget>
 
-#include "editor/qt_text.h"
+#include "gui/widgets/qt_text.h"
 #include "model/reader.h"
 #include "model/writer.h"
 #include "support/test_text.h"

@@ -6,7 +6,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
-#include "editor/qt_text.h"
+#include "gui/widgets/qt_text.h"
 #include "files/qt/list_file_config.h"
 #include "files/workflow.h"
 #include "model/reader.h"
@@ -110,7 +110,7 @@ TEST_F(WorkflowTest, SaveRefusedByChecksShowsNoFileDialog) {
     Click(w, "B_Cancel");
   });
   Press("B_Save");
-  EXPECT_EQ(modals.Pending(), 0);
+  EXPECT_EQ(modals.StepsLeft(), 0);
   EXPECT_EQ(dialogs.saveCalls, 0);
   EXPECT_EQ(window->Pages()->currentWidget(), Find("Tab_Common"));
   EXPECT_EQ(window->focusWidget(), Find("E_Common_KEY"));

@@ -11,8 +11,8 @@
 #include "files/app_state.h"
 #include "model/codec.h"
 #include "model/text_buffer.h"
-#include "report/qt/form_dialog_set_key_config.h"
-#include "report/qt/form_error_message.h"
+#include "gui/dialogs/form_dialog_set_key_config.h"
+#include "gui/dialogs/form_error_message.h"
 #include "support/qt_modal_driver.h"
 #include "support/test_text.h"
 
