@@ -16,7 +16,6 @@
 
 #include "gui/widgets/hints.h"
 #include "editor/tform2.h"
-#include "files/app_state.h"
 #include "files/drive_list.h"
 #include "files/qt/file_dialogs.h"
 #include "support/qt_modal_driver.h"
@@ -91,9 +90,6 @@ class WindowTest : public ::testing::Test {
     ASSERT_TRUE(dir.isValid());
     QDir(dir.path()).mkpath(QStringLiteral("work"));
     QDir(dir.path()).mkpath(QStringLiteral("disk"));
-    App().text.Clear();
-    App().edited.SetDefaults();
-    App().lastAppliedKey.clear();
     FormDialogSetKeyConfig().SetKeyText(QString());
     HideHint(false);
     modals.SetDescriber(Describe);
