@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "editor/qt_text.h"
+#include "gui/widgets/qt_text.h"
 #include "editor/tab_common.h"
 #include "editor/tab_indic.h"
 #include "editor/tab_keys.h"

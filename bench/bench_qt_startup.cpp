@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "editor/hints.h"
+#include "gui/widgets/hints.h"
 #include "editor/tform2.h"
 
 namespace {

@@ -8,11 +8,11 @@
 #include <QThread>
 #include <cstdio>
 
-#include "editor/button_face.h"
-#include "editor/hints.h"
-#include "report/qt/form_dialog_set_key_config.h"
-#include "report/qt/form_error_message.h"
-#include "report/qt/form_ok_message.h"
+#include "gui/widgets/button_face.h"
+#include "gui/widgets/hints.h"
+#include "gui/dialogs/form_dialog_set_key_config.h"
+#include "gui/dialogs/form_error_message.h"
+#include "gui/dialogs/form_ok_message.h"
 
 using namespace kestrin;
 

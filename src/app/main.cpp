@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/hints.h"
+#include "gui/widgets/hints.h"
 #include "editor/tform2.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "editor/hints.h"
+#include "gui/widgets/hints.h"
 #include "editor/tform2.h"
 #include "files/qt/list_file_config.h"
 

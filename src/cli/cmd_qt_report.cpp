@@ -7,7 +7,7 @@
 #include "cli/commands.h"
 #include "model/messages.h"
 #include "model/reader.h"
-#include "report/qt/report_printer.h"
+#include "report/pdf/report_pdf.h"
 
 namespace kestrin::cli {
 

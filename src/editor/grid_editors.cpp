@@ -16,7 +16,7 @@
 #include <QTimer>
 #include <QToolTip>
 
-#include "editor/input_filter_qt.h"
+#include "gui/widgets/input_filter_qt.h"
 #include "model/tab_rules.h"
 
 namespace kestrin {

@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 
 #include "editor/grid_editors.h"
-#include "editor/hints.h"
-#include "editor/input_filter_qt.h"
+#include "gui/widgets/hints.h"
+#include "gui/widgets/input_filter_qt.h"
 #include "editor/tab_gprs.h"
 #include "editor/tab_gsm.h"
 #include "editor/tab_lan.h"

@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "editor/hints.h"
-#include "editor/input_filter_qt.h"
-#include "editor/qt_text.h"
+#include "gui/widgets/hints.h"
+#include "gui/widgets/input_filter_qt.h"
+#include "gui/widgets/qt_text.h"
 #include "editor/tab_mode.h"
 #include "editor/tab_util.h"
 

@@ -12,11 +12,11 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "editor/focus_colours.h"
+#include "gui/widgets/focus_colours.h"
 #include "editor/grid_editors.h"
-#include "editor/hints.h"
-#include "editor/input_filter_qt.h"
-#include "editor/qt_text.h"
+#include "gui/widgets/hints.h"
+#include "gui/widgets/input_filter_qt.h"
+#include "gui/widgets/qt_text.h"
 #include "editor/tab_util.h"
 #include "model/tab_rules.h"
 

@@ -8,10 +8,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "editor/focus_colours.h"
+#include "gui/widgets/focus_colours.h"
 #include "editor/grid_editors.h"
-#include "editor/hints.h"
-#include "editor/qt_text.h"
+#include "gui/widgets/hints.h"
+#include "gui/widgets/qt_text.h"
 #include "model/catalogues.h"
 #include "model/tab_rules.h"
 

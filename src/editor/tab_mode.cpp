@@ -9,8 +9,8 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "editor/hints.h"
-#include "editor/input_filter_qt.h"
+#include "gui/widgets/hints.h"
+#include "gui/widgets/input_filter_qt.h"
 #include "editor/tab_common.h"
 #include "editor/tab_util.h"
 

@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "editor/focus_colours.h"
+#include "gui/widgets/focus_colours.h"
 #include "editor/grid_editors.h"
-#include "editor/hints.h"
+#include "gui/widgets/hints.h"
 #include "model/tab_rules.h"
 
 namespace kestrin {

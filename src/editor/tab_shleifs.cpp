@@ -7,10 +7,10 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "editor/focus_colours.h"
+#include "gui/widgets/focus_colours.h"
 #include "editor/grid_editors.h"
-#include "editor/hints.h"
-#include "editor/qt_text.h"
+#include "gui/widgets/hints.h"
+#include "gui/widgets/qt_text.h"
 #include "editor/tab_util.h"
 #include "model/catalogues.h"
 

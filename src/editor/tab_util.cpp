@@ -11,7 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "editor/focus_colours.h"
+#include "gui/widgets/focus_colours.h"
 #include "editor/tab_sheet.h"
 #include "model/tab_rules.h"
 

@@ -11,8 +11,8 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
-#include "editor/button_face.h"
-#include "editor/hints.h"
+#include "gui/widgets/button_face.h"
+#include "gui/widgets/hints.h"
 #include "editor/tab_common.h"
 #include "editor/tab_gprs.h"
 #include "editor/tab_gsm.h"
@@ -26,14 +26,13 @@
 #include "editor/tab_shleifs.h"
 #include "editor/tab_sms.h"
 #include "editor/tab_smsk.h"
-#include "editor/qt_text.h"
+#include "gui/widgets/qt_text.h"
 #include "files/qt/list_file_config.h"
-#include "files/app_state.h"
 #include "files/qt/dialog_config.h"
 #include "files/qt/file_dialogs.h"
 #include "files/qt/form_logical_disks.h"
 #include "files/qt/form_select_path_tree.h"
-#include "report/qt/form_dialog_set_key_config.h"
+#include "gui/dialogs/form_dialog_set_key_config.h"
 
 namespace kestrin {
 
@@ -65,7 +64,7 @@ TForm2::TForm2(TForm2Options options, QWidget* parent)
     ownDialogs_ = std::make_unique<QtFileDialogs>();
     fileDialogs_ = ownDialogs_.get();
   }
-  App().debug = ParseCommandLine(options_.args).debug;
+  doc_.debug = ParseCommandLine(options_.args).debug;
   store_ = options_.settings ? options_.settings : std::make_shared<SettingsStore>();
   if (options_.programFolder.empty()) {
     options_.programFolder =
@@ -114,7 +113,7 @@ void TForm2::FormCreate() {
 }
 
 void TForm2::CreateTabs() {
-  T_Command_DEVICE& model = App().edited;
+  T_Command_DEVICE& model = doc_.edited;
   Tab_Common = new TabCommon(model, PagesParam);
   Tab_Mode = new TabMode(model, PagesParam);
   Tab_Indic = new TabIndic(model, PagesParam);
@@ -172,7 +171,7 @@ void TForm2::CreateTabs() {
   AdoptModeGroups();
 
   for (size_t i = 0; i < std::size(pages); ++i) {
-    bool shown = pages[i].shown || (pages[i].sheet == TabDebug && App().debug);
+    bool shown = pages[i].shown || (pages[i].sheet == TabDebug && doc_.debug);
     PagesParam->setTabVisible(static_cast<int>(i), shown);
   }
 
@@ -241,8 +240,8 @@ void TForm2::SetTitle(const QString& path) {
 void TForm2::SyncDebugMemo() {
   if (!Memo1) return;
   QStringList lines;
-  lines.reserve(static_cast<int>(App().text.LineCount()));
-  for (const std::string& line : App().text.Lines()) lines << ToQ(line);
+  lines.reserve(static_cast<int>(doc_.text.LineCount()));
+  for (const std::string& line : doc_.text.Lines()) lines << ToQ(line);
   Memo1->setPlainText(lines.join(QLatin1Char('\n')));
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "files/config_document.h"
 #include "files/program_settings.h"
 #include "files/qt/settings_store.h"
 #include "files/workflow.h"
@@ -99,18 +100,15 @@ class TForm2 : public QMainWindow {
   bool My_onShowHint(QWidget* control, const QPoint& pos, QString& text, QRect& area);
 
   // State for the window's users and tests.
-  bool ReadOnly() const { return readOnly_; }
+  bool ReadOnly() const { return doc_.ReadOnly(); }
   bool ListMode() const { return listMode_; }
-  QString LoadedPath() const { return loadedPath_; }
+  QString LoadedPath() const { return QString::fromStdString(doc_.LoadedPath()); }
+  // The configuration the tabs edit.
+  ConfigDocument& Document() { return doc_; }
   ProgramSettings& Settings() { return settings_; }
-  QString SaveDialogFolder() const { return saveFolder_; }
   QTabWidget* Pages() const { return PagesParam; }
   QLabel* StatusLabel() const { return StaticTextStatus; }
-  TFormLogicalDisks* DiskChooser() const { return formLogicalDisks_; }
-  TDialogConfig* SettingsDialog() const { return dialogConfig_; }
   ListFileConfigPanel* ListPanel() const { return listPanel_; }
-  // The tab sheets in page order (TabDebug last).
-  const std::vector<QWidget*>& Sheets() const { return sheets_; }
 
   // Caption of the main window's command buttons by tag (1..12); empty otherwise.
   static QString ButtonCaption(int tag);
@@ -148,6 +146,7 @@ class TForm2 : public QMainWindow {
   int SlotOf(QWidget* tab) const;
 
   TForm2Options options_;
+  ConfigDocument doc_;
   std::unique_ptr<FileDialogs> ownDialogs_;
   FileDialogs* fileDialogs_ = nullptr;
   std::shared_ptr<SettingsStore> store_;
@@ -189,9 +188,7 @@ class TForm2 : public QMainWindow {
 
   std::array<QWidget*, kSlotCount> slots_{};
   QPalette toolTipPalette_;
-  QString loadedPath_;
   QString saveFolder_;  // the save dialog's initial folder, set by the first save in list mode
-  bool readOnly_ = false;
   bool listMode_ = false;
   bool shown_ = false;
 };

@@ -11,9 +11,9 @@
 #include <QTableWidget>
 #include <QToolTip>
 
-#include "editor/focus_colours.h"
+#include "gui/widgets/focus_colours.h"
 #include "editor/grid_editors.h"
-#include "editor/hints.h"
+#include "gui/widgets/hints.h"
 #include "editor/tab_common.h"
 #include "editor/tab_gprs.h"
 #include "editor/tab_gsm.h"

@@ -4,16 +4,15 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "editor/hints.h"
+#include "gui/widgets/hints.h"
 #include "editor/tform2.h"
-#include "files/app_state.h"
 #include "files/qt/list_file_config.h"
 #include "files/workflow.h"
 
 namespace kestrin {
 
 void TForm2::CreateListMode() {
-  listPanel_ = new ListFileConfigPanel(App().scratch, &App().text, central_);
+  listPanel_ = new ListFileConfigPanel(doc_.scratch, &doc_.text, central_);
   listPanel_->hide();
   AssignHint(listPanel_->List(), 16);
   connect(listPanel_, &ListFileConfigPanel::openRequested, this, &TForm2::ListOpenRequested);
@@ -41,7 +40,7 @@ void TForm2::ButtonVisible(bool editor) {
 
 void TForm2::ListOpenRequested(const QString& path, bool container) {
   // Containers try the last key applied in the key dialog first.
-  std::string key = container ? App().lastAppliedKey : std::string();
+  std::string key = container ? doc_.lastAppliedKey : std::string();
   if (!OpenFile(path, container ? kStatusDevice : kStatusSaved, key)) return;
   listPanel_->hide();
   ButtonVisible(true);

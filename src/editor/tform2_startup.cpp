@@ -5,10 +5,9 @@
 #include <QLocale>
 #include <QTabWidget>
 
-#include "editor/button_face.h"
-#include "editor/hints.h"
+#include "gui/widgets/button_face.h"
+#include "gui/widgets/hints.h"
 #include "editor/tform2.h"
-#include "files/app_state.h"
 #include "files/qt/crypto_load.h"
 
 namespace kestrin {
@@ -20,17 +19,16 @@ QString TForm2::FileDateText(const QString& path) {
 
 void TForm2::FallBackToDefaults() {
   // Exactly the defaults: reading an empty text would clear the version.
-  loadedPath_.clear();
-  App().text.Clear();
-  App().edited.SetDefaults();
+  doc_.text.Clear();
+  doc_.Reset();
   SyncDebugMemo();
   Redraw_All();
-  FormatStaticTextStatus(QString(), kStatusDefault, false, QString(), App().edited.GetVersion());
+  FormatStaticTextStatus(QString(), kStatusDefault, false, QString(), doc_.edited.GetVersion());
 }
 
 void TForm2::FormShow() {
-  App().edited.SetDefaults();
-  FormatStaticTextStatus(QString(), kStatusDefault, false, QString(), App().edited.GetVersion());
+  doc_.edited.SetDefaults();
+  FormatStaticTextStatus(QString(), kStatusDefault, false, QString(), doc_.edited.GetVersion());
 
   StartupArgs args = ParseCommandLine(options_.args);
   std::string folder = options_.workFolder.empty() ? QDir::currentPath().toStdString()
@@ -42,8 +40,8 @@ void TForm2::FormShow() {
   if (info.exists()) {
     if (IsContainerPath(path.toStdString())) {
       std::string key;
-      if (CryptoLoadFromFile(path, key)) {
-        LoadFormFromFile(App().edited, key);
+      if (CryptoLoadFromFile(path, key, doc_)) {
+        LoadFormFromFile(doc_.edited, key);
         loaded = true;
       }
     } else {
@@ -51,13 +49,13 @@ void TForm2::FormShow() {
     }
   }
   if (loaded) {
-    loadedPath_ = info.absoluteFilePath();
-    FormatStaticTextStatus(loadedPath_, kStatusSaved, false, FileDateText(loadedPath_),
-                           App().edited.GetVersion());
+    doc_.Loaded(info.absoluteFilePath().toStdString());
+    FormatStaticTextStatus(LoadedPath(), kStatusSaved, false, FileDateText(LoadedPath()),
+                           doc_.edited.GetVersion());
   } else {
     FallBackToDefaults();
   }
-  SetTitle(loadedPath_);
+  SetTitle(LoadedPath());
   PagesParam->setCurrentIndex(0);
   PagesParam->show();
   SetHintHook([this](QWidget* control, const QPoint& pos, QString& text, QRect& area) {

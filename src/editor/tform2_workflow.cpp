@@ -6,10 +6,9 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "editor/qt_text.h"
+#include "gui/widgets/qt_text.h"
 #include "editor/tform2.h"
 #include "files/qt/list_file_config.h"
-#include "files/app_state.h"
 #include "files/file_bytes.h"
 #include "files/qt/crypto_load.h"
 #include "files/qt/dialog_config.h"
@@ -18,9 +17,9 @@
 #include "files/qt/save_file.h"
 #include "model/writer.h"
 #include "report/checks.h"
-#include "report/qt/form_dialog_set_key_config.h"
-#include "report/qt/form_error_message.h"
-#include "report/qt/form_ok_message.h"
+#include "gui/dialogs/form_dialog_set_key_config.h"
+#include "gui/dialogs/form_error_message.h"
+#include "gui/dialogs/form_ok_message.h"
 
 namespace kestrin {
 
@@ -43,7 +42,7 @@ void Confirm(const MessagePair& pair) {
 }  // namespace
 
 void TForm2::LoadFormFromFile(T_Command_DEVICE& model, const std::string& key) {
-  LoadModelFromText(model, App().text, App().lexPipe, App().scratchElement, key);
+  LoadModelFromText(model, doc_.text, doc_.lexPipe, doc_.scratchElement, key);
   SyncDebugMemo();
   Redraw_All();
 }
@@ -55,8 +54,8 @@ bool TForm2::LoadPlainFile(const QString& path) {
     ShowError(kMsgCannotOpen);
     return false;
   }
-  App().text.SetBytes(bytes);
-  LoadFormFromFile(App().edited, std::string());
+  doc_.text.SetBytes(bytes);
+  LoadFormFromFile(doc_.edited, std::string());
   return true;
 }
 
@@ -64,21 +63,21 @@ bool TForm2::OpenFile(const QString& path, int kind, const std::string& firstKey
   bool loaded = false;
   if (IsContainerPath(path.toStdString())) {
     std::string key = firstKey;
-    if (CryptoLoadFromFile(path, key)) {
-      LoadFormFromFile(App().edited, key);
+    if (CryptoLoadFromFile(path, key, doc_)) {
+      LoadFormFromFile(doc_.edited, key);
       loaded = true;
     } else {
-      App().text.Clear();
+      doc_.text.Clear();
       SyncDebugMemo();
     }
   } else {
     loaded = LoadPlainFile(path);
   }
   if (!loaded) return false;
-  loadedPath_ = QFileInfo(path).absoluteFilePath();
-  FormatStaticTextStatus(loadedPath_, kind, false, FileDateText(loadedPath_),
-                         App().edited.GetVersion());
-  SetTitle(loadedPath_);
+  doc_.Loaded(QFileInfo(path).absoluteFilePath().toStdString());
+  FormatStaticTextStatus(LoadedPath(), kind, false, FileDateText(LoadedPath()),
+                         doc_.edited.GetVersion());
+  SetTitle(LoadedPath());
   return true;
 }
 
@@ -99,7 +98,7 @@ void TForm2::FormatStaticTextStatus(const QString& path, int kind, bool /*modifi
                        QString::fromUtf8(kMsgLocked.recommendation), false, true);
     dialog.exec();
   }
-  readOnly_ = locked;
+  doc_.SetReadOnly(locked);
   B_SaveToDevice->setEnabled(!locked);
   B_SaveToDevice->setVisible(!locked && !listMode_);
   ShowStatus(line);
@@ -128,13 +127,13 @@ void TForm2::OpenFileDirectly() {
 
 void TForm2::B_PrintClick() {
   UnLoad_All();
-  PrintReport(this, App().edited, QString(), options_.reportDialogs);
+  PrintReport(this, doc_.edited, QString(), options_.reportDialogs);
 }
 
 bool TForm2::Check_All() {
   TFormErrorMessage& dialog = FormErrorMessage();
   CheckOutcome outcome = RunChecks(
-      App().edited,
+      doc_.edited,
       {[&dialog](const CheckViolation& v) {
          QString message = QString::fromStdString(v.message);
          QString recommendation = QString::fromStdString(v.recommendation);
@@ -176,7 +175,7 @@ bool TForm2::WriteWithMessages(const QString& path, const QByteArray& bytes, boo
 void TForm2::B_SaveClick() {
   UnLoad_All();
   if (!Check_All()) return;
-  std::string text = WriteConfigTextCrLf(App().edited);
+  std::string text = WriteConfigTextCrLf(doc_.edited);
   if (settings_.ListModeOpenSave && saveFolder_.isEmpty()) {
     saveFolder_ = QString::fromStdString(settings_.ListPathSave);
   }
@@ -185,6 +184,7 @@ void TForm2::B_SaveClick() {
                                         QtNameFilters(SaveDialogFilter()), QStringLiteral("ini"));
   if (path.isEmpty()) return;
   if (!WriteWithMessages(path, QByteArray::fromStdString(text), false)) return;
+  doc_.Stored();
   Confirm(kMsgSaved);
 }
 
@@ -194,7 +194,7 @@ void TForm2::B_SaveToDeviceClick() {
   formLogicalDisks_->exec();
   if (!formLogicalDisks_->SelectedDrive()) return;
   QDir root(formLogicalDisks_->SelectedDiskRoot());
-  std::string text = WriteConfigTextCrLf(App().edited);
+  std::string text = WriteConfigTextCrLf(doc_.edited);
   if (!WriteWithMessages(root.filePath(QStringLiteral("config.ini")),
                          QByteArray::fromStdString(text), false)) {
     return;
@@ -203,6 +203,7 @@ void TForm2::B_SaveToDeviceClick() {
                          QByteArray::fromStdString(ClockFileBytes()), true)) {
     return;
   }
+  doc_.Stored();
   Confirm(kMsgWrittenToDevice);
 }
 
@@ -212,11 +213,10 @@ void TForm2::B_DefaultClick() {
                   QString::fromUtf8(kMsgAskDefaults.recommendation), true);
   if (ask.exec() != TFormOkMessage::kResultContinue) return;
   PagesParam->hide();
-  App().edited.SetDefaults();
+  doc_.Reset();
   FormDialogSetKeyConfig().SetKeyText(QString());
   Redraw_All();
-  loadedPath_.clear();
-  FormatStaticTextStatus(QString(), kStatusDefault, false, QString(), App().edited.GetVersion());
+  FormatStaticTextStatus(QString(), kStatusDefault, false, QString(), doc_.edited.GetVersion());
   SetTitle(QString());
   PagesParam->show();
 }

@@ -1,11 +1,16 @@
 #pragma once
 // Drives real modal dialogs in widget tests: each step runs once a modal
 // dialog is up, and the next step waits until that dialog has finished.
-// A dialog that shows when no step is left is closed and counted.
+// A dialog that shows when no step is left is rejected and counted, so a
+// test never hangs. The one driver of every widget test.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <deque>
@@ -17,8 +22,18 @@ namespace kestrin::test {
 class ModalDriver {
  public:
   using Step = std::function<void(QDialog*)>;
+  using Describer = std::function<QString(QWidget*)>;
 
-  ModalDriver() {
+  enum class Pace {
+    // A step once a dialog is up and active; the next step waits until that
+    // dialog has finished.
+    OnePerDialog,
+    // A step on whatever modal dialog is up at each tick (the main window's
+    // tests, whose answers close their dialog).
+    EveryTick,
+  };
+
+  explicit ModalDriver(Pace pace = Pace::OnePerDialog) : pace_(pace) {
     timer_.setInterval(5);
     QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
     timer_.start();
@@ -28,25 +43,49 @@ class ModalDriver {
     steps_.push_back(std::move(step));
     return *this;
   }
+  // Clicks a visible button of the next dialog.
+  ModalDriver& ThenClick(const char* button) {
+    return Then([button](QDialog* d) { Click(d, button); });
+  }
+  // Types the key into the key dialog and applies it.
+  ModalDriver& ThenKey(const QString& key) {
+    return Then([key](QDialog* d) {
+      d->findChild<QLineEdit*>(QStringLiteral("EditKEYConfig"))->setText(key);
+      Click(d, "BtnOK");
+    });
+  }
+  // Each dialog met is described into seen (default: its objectName).
+  void SetDescriber(Describer describe) { describe_ = std::move(describe); }
 
   int StepsRun() const { return run_; }
   int StepsLeft() const { return static_cast<int>(steps_.size()); }
   int Unexpected() const { return unexpected_; }
+  QStringList seen;
+
+  static void Click(QWidget* dialog, const char* button) {
+    auto* b = dialog->findChild<QPushButton*>(QString::fromLatin1(button));
+    ASSERT_NE(b, nullptr) << button;
+    ASSERT_TRUE(b->isVisible()) << button;
+    b->click();
+  }
 
  private:
   void Tick() {
     if (busy_) return;
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     if (!dialog || !dialog->isVisible()) return;
-    // Focus events only flow once the window is active; give it a second.
-    if (!dialog->isActiveWindow() && ++waited_ < 200) return;
-    waited_ = 0;
-    busy_ = true;
-    auto conn = std::make_shared<QMetaObject::Connection>();
-    *conn = QObject::connect(dialog, &QDialog::finished, [this, conn] {
-      busy_ = false;
-      QObject::disconnect(*conn);
-    });
+    if (pace_ == Pace::OnePerDialog) {
+      // Focus events only flow once the window is active; give it a second.
+      if (!dialog->isActiveWindow() && ++waited_ < 200) return;
+      waited_ = 0;
+      busy_ = true;
+      auto conn = std::make_shared<QMetaObject::Connection>();
+      *conn = QObject::connect(dialog, &QDialog::finished, [this, conn] {
+        busy_ = false;
+        QObject::disconnect(*conn);
+      });
+    }
+    seen << (describe_ ? describe_(dialog) : dialog->objectName());
     if (steps_.empty()) {
       ++unexpected_;
       dialog->reject();
@@ -58,6 +97,8 @@ class ModalDriver {
     step(dialog);
   }
 
+  Pace pace_;
+  Describer describe_;
   QTimer timer_;
   std::deque<Step> steps_;
   bool busy_ = false;

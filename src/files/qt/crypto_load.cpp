@@ -2,13 +2,13 @@
 
 #include <string_view>
 
-#include "editor/qt_text.h"
-#include "files/app_state.h"
+#include "gui/widgets/qt_text.h"
+#include "files/config_document.h"
 #include "files/container.h"
 #include "model/messages.h"
 #include "model/text_buffer.h"
-#include "report/qt/form_dialog_set_key_config.h"
-#include "report/qt/form_error_message.h"
+#include "gui/dialogs/form_dialog_set_key_config.h"
+#include "gui/dialogs/form_error_message.h"
 
 namespace kestrin {
 
@@ -25,7 +25,8 @@ void ShowContainerError(TFormErrorMessage& errorDialog, const MessagePair& pair)
 }  // namespace
 
 bool CryptoLoadFromFile(const QString& path, std::string& key, TextBuffer& buffer,
-                        TFormDialogSetKeyConfig& keyDialog, TFormErrorMessage& errorDialog) {
+                        TFormDialogSetKeyConfig& keyDialog, TFormErrorMessage& errorDialog,
+                        std::string& lastAppliedKey) {
   keyDialog.SetOpeningLayout();
   keyDialog.SetErrorKeyVisible(true);
   bool asking = true;
@@ -36,7 +37,7 @@ bool CryptoLoadFromFile(const QString& path, std::string& key, TextBuffer& buffe
       if (keyDialog.KeyText().isEmpty()) keyDialog.SetErrorKeyVisible(false);
       if (keyDialog.exec() == TFormDialogSetKeyConfig::kResultApply) {
         key = FromQ(keyDialog.KeyText());
-        App().lastAppliedKey = key;
+        lastAppliedKey = key;
         accepted = !BlankKey(key);
       } else {
         accepted = false;
@@ -70,8 +71,9 @@ bool CryptoLoadFromFile(const QString& path, std::string& key, TextBuffer& buffe
   return accepted;
 }
 
-bool CryptoLoadFromFile(const QString& path, std::string& key) {
-  return CryptoLoadFromFile(path, key, App().text, FormDialogSetKeyConfig(), FormErrorMessage());
+bool CryptoLoadFromFile(const QString& path, std::string& key, ConfigDocument& doc) {
+  return CryptoLoadFromFile(path, key, doc.text, FormDialogSetKeyConfig(), FormErrorMessage(),
+                            doc.lastAppliedKey);
 }
 
 }  // namespace kestrin

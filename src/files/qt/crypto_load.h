@@ -8,15 +8,17 @@ namespace kestrin {
 
 class TFormDialogSetKeyConfig;
 class TFormErrorMessage;
+class ConfigDocument;
 class TextBuffer;
 
 // key (Windows-1251, as typed): on entry empty or a key to try first; on a
 // true return the key that opened the container. The text goes into buffer.
-// Every "Применить" stores the edit text into App().lastAppliedKey.
+// Every "Применить" stores the edit text into lastAppliedKey.
 bool CryptoLoadFromFile(const QString& path, std::string& key, TextBuffer& buffer,
-                        TFormDialogSetKeyConfig& keyDialog, TFormErrorMessage& errorDialog);
+                        TFormDialogSetKeyConfig& keyDialog, TFormErrorMessage& errorDialog,
+                        std::string& lastAppliedKey);
 
-// Same over App().text and the program-wide dialogs.
-bool CryptoLoadFromFile(const QString& path, std::string& key);
+// Same over the document's text and last key, with the program's dialogs.
+bool CryptoLoadFromFile(const QString& path, std::string& key, ConfigDocument& doc);
 
 }  // namespace kestrin

@@ -3,7 +3,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
-#include "editor/button_face.h"
+#include "gui/widgets/button_face.h"
 
 namespace kestrin {
 

@@ -15,9 +15,9 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
-#include "editor/button_face.h"
-#include "editor/hints.h"
-#include "editor/qt_text.h"
+#include "gui/widgets/button_face.h"
+#include "gui/widgets/hints.h"
+#include "gui/widgets/qt_text.h"
 #include "files/qt/dialog_focus.h"
 #include "files/qt/form_select_path_tree.h"
 #include "model/codec.h"

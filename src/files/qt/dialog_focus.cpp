@@ -3,7 +3,7 @@
 #include <QEvent>
 #include <QLabel>
 
-#include "editor/focus_colours.h"
+#include "gui/widgets/focus_colours.h"
 
 namespace kestrin {
 

@@ -2,8 +2,8 @@
 
 #include <QSettings>
 
-#include "editor/qt_text.h"
-#include "report/qt/form_error_message.h"
+#include "gui/widgets/qt_text.h"
+#include "gui/dialogs/form_error_message.h"
 
 namespace kestrin {
 

@@ -6,7 +6,7 @@
 #include <QSettings>
 #include <QTabWidget>
 
-#include "editor/qt_text.h"
+#include "gui/widgets/qt_text.h"
 #include "model/reader.h"
 #include "model/writer.h"
 #include "support/test_text.h"
@@ -23,8 +23,8 @@ class StartupTest : public WindowTest {
   void ExpectDefaults(TForm2& w) {
     T_Command_DEVICE defaults;
     defaults.SetDefaults();
-    EXPECT_EQ(App().edited.GetVersion(), "Config RQX7 soft v.3.0");
-    EXPECT_EQ(WriteConfigTextCrLf(App().edited), WriteConfigTextCrLf(defaults));
+    EXPECT_EQ(window->Document().edited.GetVersion(), "Config RQX7 soft v.3.0");
+    EXPECT_EQ(WriteConfigTextCrLf(window->Document().edited), WriteConfigTextCrLf(defaults));
     EXPECT_EQ(w.windowTitle(), kTitle);
     EXPECT_EQ(w.StatusLabel()->text(), kDefaultStatus);
     EXPECT_EQ(w.StatusLabel()->palette().color(QPalette::WindowText), QColor(0, 128, 0));
@@ -67,12 +67,12 @@ TEST_F(StartupTest, DebugSwitchInCapitalsShowsTextTabAndLoadsConfigIni) {
   EXPECT_TRUE(w.windowTitle().endsWith(QStringLiteral("config.ini")));
   QString status = w.StatusLabel()->text();
   EXPECT_TRUE(status.startsWith(QStringLiteral("Конфигурация сохраненная (") +
-                                ToQ(App().edited.GetVersion()) + QStringLiteral(") от ")))
+                                ToQ(window->Document().edited.GetVersion()) + QStringLiteral(") от ")))
       << status.toStdString();
   EXPECT_TRUE(status.endsWith(QStringLiteral(" года "))) << status.toStdString();
   EXPECT_TRUE(status.contains(TForm2::FileDateText(ini)));
   // The tabs show the file.
-  EXPECT_EQ(App().edited.GetSirenTime(), 180);
+  EXPECT_EQ(window->Document().edited.GetSirenTime(), 180);
   EXPECT_EQ(Find<QLineEdit>("E_Indic_Sirena")->text(), QStringLiteral("180"));
 }
 
@@ -82,7 +82,7 @@ TEST_F(StartupTest, DebugSwitchWithPathLoadsThatPath) {
   TForm2& w = Start({"-debug", other.toStdString()});
   EXPECT_TRUE(w.Pages()->isTabVisible(w.Pages()->indexOf(Find("TabDebug"))));
   EXPECT_EQ(QFileInfo(w.LoadedPath()), QFileInfo(other));
-  EXPECT_EQ(App().edited.GetFileKey(), "a.b. c..d .e");
+  EXPECT_EQ(window->Document().edited.GetFileKey(), "a.b. c..d .e");
 }
 
 TEST_F(StartupTest, ConfigIniWinsOverConfigCry) {
@@ -98,7 +98,7 @@ TEST_F(StartupTest, ContainerWithMixedCaseExtensionAsksTheKeyFirst) {
   bool tabsFilledBefore = true;
   modals.Then([&](QWidget* w) {
     // The window is not filled yet while the key is asked.
-    tabsFilledBefore = App().edited.GetFileKey() != "";
+    tabsFilledBefore = window->Document().edited.GetFileKey() != "";
     w->findChild<QLineEdit*>(QStringLiteral("EditKEYConfig"))->setText(ContainerKey());
     Click(w, "BtnOK");
   });
@@ -106,11 +106,11 @@ TEST_F(StartupTest, ContainerWithMixedCaseExtensionAsksTheKeyFirst) {
   EXPECT_EQ(modals.seen, QStringList{QStringLiteral("key")});
   EXPECT_FALSE(tabsFilledBefore);
   // No keys in the text: the key that opened it becomes both keys.
-  EXPECT_EQ(App().edited.GetFileKey(), FromQ(ContainerKey()));
-  EXPECT_EQ(App().edited.GetOldFileKey(), FromQ(ContainerKey()));
+  EXPECT_EQ(window->Document().edited.GetFileKey(), FromQ(ContainerKey()));
+  EXPECT_EQ(window->Document().edited.GetOldFileKey(), FromQ(ContainerKey()));
   EXPECT_EQ(Find<QLineEdit>("E_Common_KEY")->text(), ContainerKey());
-  EXPECT_EQ(App().edited.GetLoopName(2), W("Ёлочный зал"));
-  EXPECT_EQ(App().edited.GetExitDelay(1), 30);
+  EXPECT_EQ(window->Document().edited.GetLoopName(2), W("Ёлочный зал"));
+  EXPECT_EQ(window->Document().edited.GetExitDelay(1), 30);
   EXPECT_TRUE(w.StatusLabel()->text().startsWith(QStringLiteral("Конфигурация сохраненная (")));
   EXPECT_TRUE(w.windowTitle().endsWith(QStringLiteral("Panel.CrY")));
 }
@@ -121,7 +121,7 @@ TEST_F(StartupTest, AbandonedContainerFallsBackToExactDefaults) {
   TForm2& w = Start();
   EXPECT_EQ(modals.seen, QStringList{QStringLiteral("key")});
   ExpectDefaults(w);
-  EXPECT_TRUE(App().text.Empty());
+  EXPECT_TRUE(window->Document().text.Empty());
 }
 
 TEST_F(StartupTest, UnreadableStartupFileIsReportedAndDefaultsShow) {

@@ -17,7 +17,7 @@
 #include <string>
 
 #include "editor/grid_editors.h"
-#include "editor/qt_text.h"
+#include "gui/widgets/qt_text.h"
 #include "model/reader.h"
 #include "model/tab_rules.h"
 

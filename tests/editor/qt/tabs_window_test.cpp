@@ -26,8 +26,8 @@ TEST_F(TabsInWindow, KeyNamesTypedInTheWindowReachTheEditedModel) {
     test::KeyClicks(ed, QStringLiteral("Ира"));
     test::KeyClick(ed, Qt::Key_Return);
   }
-  EXPECT_EQ(App().edited.GetKeyName(2), test::Utf8ToModel("Ира"));
-  EXPECT_EQ(App().edited.GetKeyName(3), test::Utf8ToModel("Ира"));
+  EXPECT_EQ(window->Document().edited.GetKeyName(2), test::Utf8ToModel("Ира"));
+  EXPECT_EQ(window->Document().edited.GetKeyName(3), test::Utf8ToModel("Ира"));
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "editor/focus_colours.h"
+#include "gui/widgets/focus_colours.h"
 #include "editor/grid_editors.h"
 #include "editor/tab_sheet.h"
 #include "support/test_text.h"
@@ -159,9 +159,9 @@ TEST_F(TForm2Test, UnLoadAllReadsFieldsThatWereNeverLeft) {
   TypeText(field, QStringLiteral("321"));
   EXPECT_EQ(QApplication::focusWidget(), field);
   window->UnLoad_All();
-  EXPECT_EQ(App().edited.GetIndicatorTime(), 321);
+  EXPECT_EQ(window->Document().edited.GetIndicatorTime(), 321);
 
-  App().edited.SetFileKey(W("КЛЮЧ 9"));
+  window->Document().edited.SetFileKey(W("КЛЮЧ 9"));
   window->Redraw_All();
   EXPECT_EQ(Find<QLineEdit>("E_Common_KEY")->text(), QStringLiteral("КЛЮЧ 9"));
 }

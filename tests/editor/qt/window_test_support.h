@@ -1,6 +1,6 @@
 #pragma once
-// Shared by the main window tests: fake file dialogs, a driver that answers
-// modal dialogs in order, and a window over a temporary folder and settings.
+// Shared by the main window tests: fake file dialogs, the description of
+// each message met, and a window over a temporary folder and settings.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,14 +14,14 @@
 #include <functional>
 #include <memory>
 
-#include "editor/hints.h"
+#include "gui/widgets/hints.h"
 #include "editor/tform2.h"
-#include "files/app_state.h"
 #include "files/drive_list.h"
 #include "files/qt/file_dialogs.h"
-#include "report/qt/form_dialog_set_key_config.h"
-#include "report/qt/form_error_message.h"
-#include "report/qt/form_ok_message.h"
+#include "support/qt_modal_driver.h"
+#include "gui/dialogs/form_dialog_set_key_config.h"
+#include "gui/dialogs/form_error_message.h"
+#include "gui/dialogs/form_ok_message.h"
 
 namespace kestrin::test {
 
@@ -63,55 +63,7 @@ inline QString Describe(QWidget* w) {
   return w->objectName();
 }
 
-inline void Click(QWidget* dialog, const char* button) {
-  auto* b = dialog->findChild<QPushButton*>(QString::fromLatin1(button));
-  ASSERT_NE(b, nullptr) << button;
-  ASSERT_TRUE(b->isVisible()) << button;
-  b->click();
-}
-
-// Answers modal dialogs in the order they appear. A dialog with no answer
-// left is logged as unexpected and rejected, so a test never hangs.
-class ModalDriver {
- public:
-  using Answer = std::function<void(QWidget*)>;
-  ModalDriver() {
-    timer_.setInterval(5);
-    QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
-    timer_.start();
-  }
-  void Then(Answer answer) { answers_.push_back(std::move(answer)); }
-  // Clicks a button of the next dialog.
-  void ThenClick(const char* button) {
-    Then([button](QWidget* w) { Click(w, button); });
-  }
-  void ThenKey(const QString& key) {
-    Then([key](QWidget* w) {
-      w->findChild<QLineEdit*>(QStringLiteral("EditKEYConfig"))->setText(key);
-      Click(w, "BtnOK");
-    });
-  }
-  QStringList seen;
-  int unexpected = 0;
-  int Pending() const { return static_cast<int>(answers_.size()); }
-
- private:
-  void Tick() {
-    QWidget* w = QApplication::activeModalWidget();
-    if (!w || !w->isVisible()) return;
-    seen << Describe(w);
-    if (answers_.empty()) {
-      ++unexpected;
-      if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
-      return;
-    }
-    Answer answer = std::move(answers_.front());
-    answers_.pop_front();
-    answer(w);
-  }
-  QTimer timer_;
-  std::deque<Answer> answers_;
-};
+inline void Click(QWidget* dialog, const char* button) { ModalDriver::Click(dialog, button); }
 
 inline QByteArray ReadBytes(const QString& path) {
   QFile f(path);
@@ -138,11 +90,9 @@ class WindowTest : public ::testing::Test {
     ASSERT_TRUE(dir.isValid());
     QDir(dir.path()).mkpath(QStringLiteral("work"));
     QDir(dir.path()).mkpath(QStringLiteral("disk"));
-    App().text.Clear();
-    App().edited.SetDefaults();
-    App().lastAppliedKey.clear();
     FormDialogSetKeyConfig().SetKeyText(QString());
     HideHint(false);
+    modals.SetDescriber(Describe);
     drives.SetDrives({{"disk", (Path("disk") + QLatin1Char('/')).toStdString(),
                        DriveKind::Removable}});
   }
@@ -181,7 +131,7 @@ class WindowTest : public ::testing::Test {
   QTemporaryDir dir;
   FakeFileDialogs dialogs;
   FakeDriveList drives;
-  ModalDriver modals;
+  ModalDriver modals{ModalDriver::Pace::EveryTick};
   std::unique_ptr<TForm2> window;
 };
 

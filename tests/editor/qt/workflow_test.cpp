@@ -6,7 +6,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
-#include "editor/qt_text.h"
+#include "gui/widgets/qt_text.h"
 #include "files/qt/list_file_config.h"
 #include "files/workflow.h"
 #include "model/reader.h"
@@ -97,7 +97,7 @@ TEST_F(WorkflowTest, OpenEditSaveWritesTheEditedText) {
     EXPECT_EQ(b[i].toStdString(), line + "\r");
   }
   EXPECT_EQ(differing, 1);
-  EXPECT_EQ(second.toStdString(), WriteConfigTextCrLf(App().edited));
+  EXPECT_EQ(second.toStdString(), WriteConfigTextCrLf(window->Document().edited));
   // Saving changes neither the status line nor the title.
   EXPECT_EQ(window->StatusLabel()->text(), statusAfterOpen);
   EXPECT_EQ(window->windowTitle(), titleAfterOpen);
@@ -110,7 +110,7 @@ TEST_F(WorkflowTest, SaveRefusedByChecksShowsNoFileDialog) {
     Click(w, "B_Cancel");
   });
   Press("B_Save");
-  EXPECT_EQ(modals.Pending(), 0);
+  EXPECT_EQ(modals.StepsLeft(), 0);
   EXPECT_EQ(dialogs.saveCalls, 0);
   EXPECT_EQ(window->Pages()->currentWidget(), Find("Tab_Common"));
   EXPECT_EQ(window->focusWidget(), Find("E_Common_KEY"));
@@ -127,15 +127,15 @@ TEST_F(WorkflowTest, CheckDefaultRedrawsAndGoesOnThenFixStops) {
   modals.ThenClick("B_Cancel");  // then the missing file key: "Исправить"
   Press("B_Save");
   EXPECT_EQ(modals.seen.size(), 2);
-  EXPECT_EQ(App().edited.GetIndicatorTime(), 90);
+  EXPECT_EQ(window->Document().edited.GetIndicatorTime(), 90);
   EXPECT_EQ(indicator->text(), QStringLiteral("90"));  // redrawn at once
   EXPECT_EQ(dialogs.saveCalls, 0);
   EXPECT_EQ(window->focusWidget(), Find("E_Common_KEY"));
 }
 
 TEST_F(WorkflowTest, CheckFixGoesToTheGridCell) {
-  App().edited.SetLoopType(3, 1);  // a delayed loop beyond the maximum delay
-  App().edited.SetLoopDelay(3, 500);
+  window->Document().edited.SetLoopType(3, 1);  // a delayed loop beyond the maximum delay
+  window->Document().edited.SetLoopDelay(3, 500);
   window->Redraw_All();
   SetKeyField(QStringLiteral("K1"));
   modals.Then([](QWidget* w) {
@@ -199,8 +199,8 @@ TEST_F(WorkflowTest, SaveReplacesAnExistingWritableFile) {
   modals.ThenClick("BitBtnContinue");
   Press("B_Save");
   EXPECT_EQ(modals.seen, QStringList{kSaved});
-  EXPECT_EQ(ReadBytes(target).toStdString(), WriteConfigTextCrLf(App().edited));
-  EXPECT_EQ(App().edited.GetFileKey(), "K1");
+  EXPECT_EQ(ReadBytes(target).toStdString(), WriteConfigTextCrLf(window->Document().edited));
+  EXPECT_EQ(window->Document().edited.GetFileKey(), "K1");
 }
 
 TEST_F(WorkflowTest, ProposedNameAndFolderFollowTheSettings) {
@@ -231,7 +231,7 @@ TEST_F(WorkflowTest, WriteToDeviceWritesConfigAndClockFile) {
   ASSERT_EQ(modals.seen.size(), 2);
   EXPECT_EQ(modals.seen[1], kWritten);
   EXPECT_EQ(ReadBytes(Disk(QStringLiteral("config.ini"))).toStdString(),
-            WriteConfigTextCrLf(App().edited));
+            WriteConfigTextCrLf(window->Document().edited));
   EXPECT_EQ(ReadBytes(Disk(QStringLiteral("clock.txt"))), QByteArray("PPKOP R7QX clock file"));
   EXPECT_TRUE(ReadBytes(Disk(QStringLiteral("config.ini"))).contains("ks1-K1"));
 }
@@ -259,7 +259,7 @@ TEST_F(WorkflowTest, ClockFileThatCannotBeCreatedIsReported) {
   EXPECT_EQ(modals.seen.size(), 2);
   EXPECT_EQ(modals.seen.value(1), kCannotCreate);  // and no success message
   EXPECT_EQ(ReadBytes(Disk(QStringLiteral("config.ini"))).toStdString(),
-            WriteConfigTextCrLf(App().edited));
+            WriteConfigTextCrLf(window->Document().edited));
 }
 
 TEST_F(WorkflowTest, WriteToDeviceCancelledAtTheDriveChooserWritesNothing) {
@@ -296,18 +296,18 @@ TEST_F(WorkflowTest, LockFileWithdrawsWriteToDeviceUntilDefaults) {
   EXPECT_TRUE(toDevice->isVisible());
   EXPECT_TRUE(toDevice->isEnabled());
   EXPECT_FALSE(window->ReadOnly());
-  EXPECT_EQ(App().edited.GetVersion(), "Config RQX7 soft v.3.0");
+  EXPECT_EQ(window->Document().edited.GetVersion(), "Config RQX7 soft v.3.0");
   EXPECT_TRUE(FormDialogSetKeyConfig().KeyText().isEmpty());
   EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral("=>   ")));
   EXPECT_EQ(Find<QLineEdit>("E_Common_KEY")->text(), QString());
 }
 
 TEST_F(WorkflowTest, DefaultsRefusedKeepTheConfiguration) {
-  App().edited.SetSirenTime(123);
+  window->Document().edited.SetSirenTime(123);
   modals.ThenClick("BitBtnCancel");
   Press("B_Default");
   EXPECT_EQ(modals.seen.size(), 1);
-  EXPECT_EQ(App().edited.GetSirenTime(), 123);
+  EXPECT_EQ(window->Document().edited.GetSirenTime(), 123);
 }
 
 TEST_F(WorkflowTest, ContainerByExtensionTriesTheKeyDialogTextFirst) {
@@ -316,8 +316,8 @@ TEST_F(WorkflowTest, ContainerByExtensionTriesTheKeyDialogTextFirst) {
   dialogs.openAnswer = cry;
   Press("B_Open");
   EXPECT_EQ(modals.seen, QStringList());  // the typed key opened it at once
-  EXPECT_EQ(App().edited.GetLoopName(2), W("Ёлочный зал"));
-  EXPECT_EQ(App().edited.GetFileKey(), FromQ(ContainerKey()));
+  EXPECT_EQ(window->Document().edited.GetLoopName(2), W("Ёлочный зал"));
+  EXPECT_EQ(window->Document().edited.GetFileKey(), FromQ(ContainerKey()));
   EXPECT_EQ(QFileInfo(window->LoadedPath()), QFileInfo(cry));
 }
 
@@ -326,21 +326,21 @@ TEST_F(WorkflowTest, GsmExtensionIsPlainText) {
   dialogs.openAnswer = gsm;
   Press("B_Open");
   EXPECT_EQ(modals.seen, QStringList());
-  EXPECT_EQ(App().edited.GetLoopName(1), W("Вход главный"));
+  EXPECT_EQ(window->Document().edited.GetLoopName(1), W("Вход главный"));
 }
 
 TEST_F(WorkflowTest, FailedOpensLeaveTheConfigurationAsItWas) {
   QString source = Copy("language/realistic_office_roundtrip.in", QStringLiteral("office.ini"));
   dialogs.openAnswer = source;
   Press("B_Open");
-  const std::string before = WriteConfigTextCrLf(App().edited);
+  const std::string before = WriteConfigTextCrLf(window->Document().edited);
   const QString title = window->windowTitle();
 
   // A container given up on at the key dialog: the text buffer is emptied.
   dialogs.openAnswer = Copy(kContainerFixture, QStringLiteral("x.cry"));
   modals.ThenClick("BtnCancel");
   Press("B_Open");
-  EXPECT_TRUE(App().text.Empty());
+  EXPECT_TRUE(window->Document().text.Empty());
 
   // A folder and an oversized file are refused with the opening pair.
   QDir(Work(QString())).mkpath(QStringLiteral("folder.ini"));
@@ -355,14 +355,14 @@ TEST_F(WorkflowTest, FailedOpensLeaveTheConfigurationAsItWas) {
   modals.ThenClick("B_Cancel");
   Press("B_Open");
   EXPECT_EQ(modals.seen, (QStringList{QStringLiteral("key"), kCannotOpen, kCannotOpen}));
-  EXPECT_EQ(WriteConfigTextCrLf(App().edited), before);
+  EXPECT_EQ(WriteConfigTextCrLf(window->Document().edited), before);
   EXPECT_EQ(window->windowTitle(), title);
   EXPECT_EQ(QFileInfo(window->LoadedPath()), QFileInfo(source));
 
   // Cancelling the open dialog does nothing at all.
   dialogs.openAnswer.clear();
   Press("B_Open");
-  EXPECT_EQ(WriteConfigTextCrLf(App().edited), before);
+  EXPECT_EQ(WriteConfigTextCrLf(window->Document().edited), before);
 }
 
 TEST_F(WorkflowTest, PrintUnloadsTheTabsFirst) {
@@ -384,7 +384,7 @@ TEST_F(WorkflowTest, PrintUnloadsTheTabsFirst) {
   Find<QLineEdit>("E_Common_KEY")->setText(QStringLiteral("PRINTED"));
   Press("B_Print");
   EXPECT_EQ(asked, 1);
-  EXPECT_EQ(App().edited.GetFileKey(), "PRINTED");
+  EXPECT_EQ(window->Document().edited.GetFileKey(), "PRINTED");
 }
 
 TEST_F(WorkflowTest, ListModeOpensARowInPlaceOfTheTabs) {
@@ -402,7 +402,7 @@ TEST_F(WorkflowTest, ListModeOpensARowInPlaceOfTheTabs) {
   EXPECT_EQ(dialogs.openCalls, 0);
 
   // A container row: the last applied key is tried first; status kind 2.
-  App().lastAppliedKey = FromQ(ContainerKey());
+  window->Document().lastAppliedKey = FromQ(ContainerKey());
   emit panel->openRequested(Work(QStringLiteral("panel.cry")), true);
   EXPECT_EQ(modals.seen, QStringList());
   EXPECT_FALSE(panel->isVisible());

@@ -8,11 +8,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "files/app_state.h"
 #include "model/codec.h"
 #include "model/text_buffer.h"
-#include "report/qt/form_dialog_set_key_config.h"
-#include "report/qt/form_error_message.h"
+#include "gui/dialogs/form_dialog_set_key_config.h"
+#include "gui/dialogs/form_error_message.h"
 #include "support/qt_modal_driver.h"
 #include "support/test_text.h"
 
@@ -42,11 +41,11 @@ class CryptoLoad : public ::testing::Test {
     // Without the fixture the error dialog comes up where the key dialog is
     // expected: stop here rather than poke at controls it does not have.
     ASSERT_TRUE(QFile::exists(kFixture)) << kFixture.toStdString();
-    App().lastAppliedKey.clear();
   }
   TFormDialogSetKeyConfig keyDialog;
   TFormErrorMessage errorDialog;
   TextBuffer buffer;
+  std::string lastAppliedKey;
 };
 
 TEST_F(CryptoLoad, WrongKeyIsAskedAgainThenTheRightOneOpens) {
@@ -69,14 +68,14 @@ TEST_F(CryptoLoad, WrongKeyIsAskedAgainThenTheRightOneOpens) {
         Apply(d, QStringLiteral("Ключ-1"));
       });
   std::string key;
-  ASSERT_TRUE(CryptoLoadFromFile(kFixture, key, buffer, keyDialog, errorDialog));
+  ASSERT_TRUE(CryptoLoadFromFile(kFixture, key, buffer, keyDialog, errorDialog, lastAppliedKey));
   EXPECT_FALSE(firstErrorLine);  // the edit was empty
   EXPECT_TRUE(secondErrorLine);
   EXPECT_EQ(editOnSecond, QStringLiteral("Ключ 2"));
   EXPECT_EQ(driver.StepsRun(), 3);
   EXPECT_EQ(driver.Unexpected(), 0);
   EXPECT_EQ(key, W("Ключ-1"));
-  EXPECT_EQ(App().lastAppliedKey, W("Ключ-1"));
+  EXPECT_EQ(lastAppliedKey, W("Ключ-1"));
   ASSERT_EQ(buffer.LineCount(), 3u);
   EXPECT_EQ(buffer.Lines()[0], W("oa-Склад №3"));
   EXPECT_EQ(buffer.Lines()[2], "lm1-7.90");
@@ -87,11 +86,11 @@ TEST_F(CryptoLoad, WrongKeyIsAskedAgainThenTheRightOneOpens) {
 TEST_F(CryptoLoad, GivenKeyOpensWithoutAsking) {
   ModalDriver driver;
   std::string key = W("  Ключ-1 ");
-  ASSERT_TRUE(CryptoLoadFromFile(kFixture, key, buffer, keyDialog, errorDialog));
+  ASSERT_TRUE(CryptoLoadFromFile(kFixture, key, buffer, keyDialog, errorDialog, lastAppliedKey));
   EXPECT_EQ(driver.Unexpected(), 0);
   EXPECT_EQ(key, W("  Ключ-1 "));  // as typed, untrimmed
   EXPECT_EQ(buffer.LineCount(), 3u);
-  EXPECT_TRUE(App().lastAppliedKey.empty());
+  EXPECT_TRUE(lastAppliedKey.empty());
 }
 
 TEST_F(CryptoLoad, GivingUpAndBlankKeys) {
@@ -104,10 +103,10 @@ TEST_F(CryptoLoad, GivingUpAndBlankKeys) {
           errorLineAfterBlank = ErrorLineShown(d);
           Button(d, "BtnCancel")->click();
         });
-    EXPECT_FALSE(CryptoLoadFromFile(kFixture, key, buffer, keyDialog, errorDialog));
+    EXPECT_FALSE(CryptoLoadFromFile(kFixture, key, buffer, keyDialog, errorDialog, lastAppliedKey));
     EXPECT_EQ(driver.StepsRun(), 2);
     EXPECT_EQ(driver.Unexpected(), 0);
-    EXPECT_EQ(App().lastAppliedKey, "   ");
+    EXPECT_EQ(lastAppliedKey, "   ");
     // A blank key is never tried, so nothing says it was wrong.
     EXPECT_FALSE(errorLineAfterBlank);
   }
@@ -115,7 +114,7 @@ TEST_F(CryptoLoad, GivingUpAndBlankKeys) {
   ModalDriver closer;
   closer.Then([](QDialog* d) { d->close(); });
   key.clear();
-  EXPECT_FALSE(CryptoLoadFromFile(kFixture, key, buffer, keyDialog, errorDialog));
+  EXPECT_FALSE(CryptoLoadFromFile(kFixture, key, buffer, keyDialog, errorDialog, lastAppliedKey));
   EXPECT_EQ(closer.StepsRun(), 1);
 }
 
@@ -146,7 +145,7 @@ TEST_F(CryptoLoadErrors, WrongHeaderShowsTheSignatureMessage) {
     Button(d, "B_Cancel")->click();
   });
   std::string key = W("Ключ-1");
-  EXPECT_FALSE(CryptoLoadFromFile(path, key, buffer, keyDialog, errorDialog));
+  EXPECT_FALSE(CryptoLoadFromFile(path, key, buffer, keyDialog, errorDialog, lastAppliedKey));
   EXPECT_EQ(message, QStringLiteral("Ошибка контрольной сигнатуры файла конфигурации - файл не "
                                     "относится к устройству") +
                          QString(41, QLatin1Char(' ')) +
@@ -166,7 +165,7 @@ TEST_F(CryptoLoadErrors, BodyOfWrongSizeShowsTheSizeMessage) {
     Button(d, "B_Cancel")->click();
   });
   std::string key = W("Ключ-1");
-  EXPECT_FALSE(CryptoLoadFromFile(path, key, buffer, keyDialog, errorDialog));
+  EXPECT_FALSE(CryptoLoadFromFile(path, key, buffer, keyDialog, errorDialog, lastAppliedKey));
   EXPECT_EQ(message, QStringLiteral("Ошибка размера файла конфигурации - файл не верный "));
   EXPECT_EQ(driver.StepsRun(), 1);
 }

@@ -16,8 +16,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-#include "editor/hints.h"
-#include "editor/qt_text.h"
+#include "gui/widgets/hints.h"
+#include "gui/widgets/qt_text.h"
 #include "files/qt/dialog_config.h"
 #include "files/qt/form_select_path_tree.h"
 #include "files/qt/settings_store.h"

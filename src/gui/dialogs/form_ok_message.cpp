@@ -1,10 +1,10 @@
-#include "report/qt/form_ok_message.h"
+#include "gui/dialogs/form_ok_message.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
-#include "report/qt/dialog_common.h"
+#include "gui/dialogs/dialog_common.h"
 
 namespace kestrin {
 

@@ -1,4 +1,4 @@
-#include "editor/button_face.h"
+#include "gui/widgets/button_face.h"
 
 #include <algorithm>
 #include <functional>
@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVariant>
 
-#include "editor/focus_colours.h"
+#include "gui/widgets/focus_colours.h"
 
 namespace kestrin {
 

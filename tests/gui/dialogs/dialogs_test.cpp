@@ -5,11 +5,11 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-#include "editor/button_face.h"
-#include "editor/focus_colours.h"
-#include "report/qt/form_dialog_set_key_config.h"
-#include "report/qt/form_error_message.h"
-#include "report/qt/form_ok_message.h"
+#include "gui/widgets/button_face.h"
+#include "gui/widgets/focus_colours.h"
+#include "gui/dialogs/form_dialog_set_key_config.h"
+#include "gui/dialogs/form_error_message.h"
+#include "gui/dialogs/form_ok_message.h"
 #include "support/qt_modal_driver.h"
 
 namespace kestrin {

@@ -1,9 +1,9 @@
 // The program-wide message and key dialogs.
 #include <QPointer>
 
-#include "report/qt/form_dialog_set_key_config.h"
-#include "report/qt/form_error_message.h"
-#include "report/qt/form_ok_message.h"
+#include "gui/dialogs/form_dialog_set_key_config.h"
+#include "gui/dialogs/form_error_message.h"
+#include "gui/dialogs/form_ok_message.h"
 
 namespace kestrin {
 

@@ -1,15 +1,15 @@
-#include "report/qt/form_dialog_set_key_config.h"
+#include "gui/dialogs/form_dialog_set_key_config.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "editor/focus_colours.h"
-#include "editor/hints.h"
-#include "editor/input_filter_qt.h"
+#include "gui/widgets/focus_colours.h"
+#include "gui/widgets/hints.h"
+#include "gui/widgets/input_filter_qt.h"
+#include "gui/dialogs/dialog_common.h"
 #include "model/messages.h"
-#include "report/qt/dialog_common.h"
 
 namespace kestrin {
 

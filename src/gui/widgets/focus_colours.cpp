@@ -1,4 +1,4 @@
-#include "editor/focus_colours.h"
+#include "gui/widgets/focus_colours.h"
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>

@@ -1,4 +1,4 @@
-#include "report/qt/dialog_common.h"
+#include "gui/dialogs/dialog_common.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "editor/button_face.h"
+#include "gui/widgets/button_face.h"
 
 namespace kestrin::dialogs {
 

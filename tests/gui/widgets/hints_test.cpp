@@ -1,4 +1,4 @@
-#include "editor/hints.h"
+#include "gui/widgets/hints.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

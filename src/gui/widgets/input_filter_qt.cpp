@@ -1,4 +1,4 @@
-#include "editor/input_filter_qt.h"
+#include "gui/widgets/input_filter_qt.h"
 
 #include <algorithm>
 
