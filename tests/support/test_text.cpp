@@ -1,5 +1,8 @@
 #include "support/test_text.h"
 
+#include <gtest/gtest.h>
+
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -16,7 +19,13 @@ std::string ReadAll(const std::string& path) {
 }
 
 std::string Fixture(const std::string& relative) {
-  return std::string(KESTRIN_FIXTURES) + "/" + relative;
+  std::string path = std::string(KESTRIN_FIXTURES) + "/" + relative;
+  // Reading a missing fixture gives empty text, which could compare equal to
+  // another empty text: fail here, by name, instead.
+  std::error_code ec;
+  if (!std::filesystem::exists(std::filesystem::path(std::u8string(path.begin(), path.end())), ec))
+    ADD_FAILURE() << "test fixture missing: " << path;
+  return path;
 }
 
 }  // namespace kestrin::test
