@@ -27,7 +27,15 @@ if(TARGET kestrin-configurator)
 endif()
 if(TARGET kestrin-cfg)
   install(TARGETS kestrin-cfg RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  install(FILES packaging/kestrin-cfg.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  # The manual page is the tool's own --help texts, so it cannot drift.
+  set(manpage ${CMAKE_BINARY_DIR}/kestrin-cfg.1)
+  add_custom_command(OUTPUT ${manpage}
+    COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:kestrin-cfg> -DOUT=${manpage}
+            -DVERSION=${PROJECT_VERSION} -P ${CMAKE_SOURCE_DIR}/cmake/manpage.cmake
+    DEPENDS kestrin-cfg ${CMAKE_SOURCE_DIR}/cmake/manpage.cmake
+    VERBATIM)
+  add_custom_target(kestrin-cfg-manpage ALL DEPENDS ${manpage})
+  install(FILES ${manpage} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 
 set(CPACK_PACKAGE_NAME kestrin-configurator)
