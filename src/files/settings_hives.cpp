@@ -143,23 +143,28 @@ std::string Utf8(const std::wstring& wide) {
 }  // namespace
 
 std::optional<std::string> RegistryHives::Read(SettingsHive hive, const std::string& name) const {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(RootOf(hive), key_.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return std::nullopt;
   const std::wstring value = Wide(name);
-  const DWORD kinds = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_RT_REG_DWORD;
   DWORD type = 0, size = 0;
-  if (RegGetValueW(RootOf(hive), key_.c_str(), value.c_str(), kinds, &type, nullptr, &size) != ERROR_SUCCESS)
-    return std::nullopt;
-  std::wstring buffer(size / sizeof(wchar_t) + 2, L'\0');
-  size = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
-  if (RegGetValueW(RootOf(hive), key_.c_str(), value.c_str(), kinds, &type, buffer.data(), &size) != ERROR_SUCCESS)
-    return std::nullopt;
-  if (type == REG_DWORD) {
-    DWORD n = 0;
-    std::memcpy(&n, buffer.data(), sizeof n);
-    return std::to_string(static_cast<int>(n));
+  std::optional<std::string> out;
+  if (RegQueryValueExW(key, value.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
+    std::vector<BYTE> data(size + 2 * sizeof(wchar_t), 0);
+    if (RegQueryValueExW(key, value.c_str(), nullptr, &type, data.data(), &size) == ERROR_SUCCESS) {
+      if (type == REG_DWORD && size == sizeof(DWORD)) {
+        DWORD n = 0;
+        std::memcpy(&n, data.data(), sizeof n);
+        out = std::to_string(static_cast<int>(n));
+      } else if (type == REG_SZ || type == REG_EXPAND_SZ) {
+        std::wstring text(size / sizeof(wchar_t), L'\0');
+        std::memcpy(text.data(), data.data(), text.size() * sizeof(wchar_t));
+        while (!text.empty() && text.back() == L'\0') text.pop_back();
+        out = Utf8(text);
+      }
+    }
   }
-  buffer.resize(size / sizeof(wchar_t));
-  while (!buffer.empty() && buffer.back() == L'\0') buffer.pop_back();
-  return Utf8(buffer);
+  RegCloseKey(key);
+  return out;
 }
 
 bool RegistryHives::CanWrite(SettingsHive hive) const {

@@ -3,40 +3,19 @@
 // and the redirected output must be the same bytes as on Linux.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "support/cli_run.h"
 #include "support/temp_folder.h"
 #include "support/test_text.h"
 
-#ifdef _WIN32
-#include "cli/cli_windows.h"
-#else
-#include <sys/wait.h>
-#endif
-
 namespace kestrin {
 namespace {
 
-// Exit status of a shell command line (UTF-8).
-int Shell(const std::string& command) {
-#ifdef _WIN32
-  // cmd.exe drops the first and the last quote of the line: wrap it once more.
-  return _wsystem(cli::WideFromUtf8("\"" + command + "\"").c_str());
-#else
-  const int status = std::system(command.c_str());
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#endif
-}
+using test::NativePath;
+using test::RunShell;
 
-std::string Quoted(std::string path) {
-#ifdef _WIN32
-  for (char& c : path)
-    if (c == '/') c = '\\';
-#endif
-  return "\"" + path + "\"";
-}
+std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
 const char kKey[] = "Склад №3/Охрана-2024:Ключ_ДОСТУП";
 
@@ -45,9 +24,9 @@ class ProcessCli : public ::testing::Test {
   void SetUp() override {
     folder = root / "Объект №3";
     std::filesystem::create_directory(std::filesystem::path(std::u8string(folder.begin(), folder.end())));
-    cry = root.Write("Объект №3/склад.cry", test::ReadAll(test::Fixture("container/h_full_config.cry")));
+    cry = NativePath(root.Write("Объект №3/склад.cry", test::ReadAll(test::Fixture("container/h_full_config.cry"))));
   }
-  std::string Exe() const { return Quoted(KESTRIN_CFG_EXE); }
+  std::string Exe() const { return Quoted(NativePath(KESTRIN_CFG_EXE)); }
 
   test::TempFolder root;
   std::string folder, cry;
@@ -55,7 +34,7 @@ class ProcessCli : public ::testing::Test {
 
 TEST_F(ProcessCli, CyrillicPathAndKeyOpenTheContainer) {
   const std::string out = folder + "/вывод.ini";
-  ASSERT_EQ(Shell(Exe() + " decrypt " + Quoted(cry) + " --key \"" + kKey + "\" -o " + Quoted(out)), 0);
+  ASSERT_EQ(RunShell(Exe() + " decrypt " + Quoted(cry) + " --key \"" + kKey + "\" -o " + Quoted(out)), 0);
   const auto inProcess = test::RunCli({"decrypt", cry, "--key", kKey});
   ASSERT_EQ(inProcess.code, 0);
   EXPECT_EQ(test::ReadAll(out), inProcess.out);
@@ -63,11 +42,11 @@ TEST_F(ProcessCli, CyrillicPathAndKeyOpenTheContainer) {
 
 TEST_F(ProcessCli, RedirectedMessagesAreUtf8Bytes) {
   const std::string out = root / "info.txt";
-  ASSERT_EQ(Shell(Exe() + " info " + Quoted(cry) + " > " + Quoted(out)), 0);
+  ASSERT_EQ(RunShell(Exe() + " info " + Quoted(cry) + " > " + Quoted(out)), 0);
   EXPECT_EQ(test::ReadAll(out), test::RunCli({"info", cry}).out);
 
   const std::string err = root / "ошибка.txt";
-  EXPECT_EQ(Shell(Exe() + " decrypt " + Quoted(cry) + " --key \"не тот\" 2> " + Quoted(err)), 3);
+  EXPECT_EQ(RunShell(Exe() + " decrypt " + Quoted(cry) + " --key \"не тот\" 2> " + Quoted(err)), 3);
   const auto inProcess = test::RunCli({"decrypt", cry, "--key", "не тот"});
   EXPECT_EQ(inProcess.code, 3);
   EXPECT_FALSE(inProcess.err.empty());

@@ -262,7 +262,7 @@ TEST(FileListScan, CyrillicFolderAndFileNames) {
   EXPECT_FALSE(list.Rows()[0].unreadable);
   EXPECT_EQ(scratch.GetSirenTime(), 120);  // the plain file was read through its name
   EXPECT_EQ(list.Rows()[1].fileName, "склад.cry");
-  EXPECT_EQ(test::U(list.Rows()[1].alias), "Склад-3   ");
+  EXPECT_EQ(test::U(list.Rows()[1].alias), "Склад-3");  // trailing blanks dropped
   EXPECT_EQ(list.Rows()[1].identifier, "0004-A3B1-C2D5");
   EXPECT_EQ(test::ReadAll(list.PathOf(0)), plain);
 }
