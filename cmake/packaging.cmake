@@ -10,9 +10,8 @@ if(WIN32)
       COMMAND ${CMAKE_COMMAND} -E make_directory ${zip_dir}
       COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:kestrin-cfg> ${zip_dir}/
       COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/packaging/windows/README.txt ${zip_dir}/README.txt
-      COMMAND ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/kestrin-cfg-windows.zip --format=zip
-              kestrin-cfg.exe README.txt
-      WORKING_DIRECTORY ${zip_dir}
+      COMMAND ${CMAKE_COMMAND} -E tar cf kestrin-cfg-windows.zip --format=zip kestrin-cfg-windows
+      WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
       DEPENDS kestrin-cfg
       VERBATIM)
   endif()
