@@ -5,14 +5,14 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "cli/cli_windows.h"
 
 #ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <windows.h>
+// The UTF-16 command line is read inside: argv would have passed through the
+// ANSI code page and lost every letter outside it.
+int main() { return kestrin::cli::RunWindowsProcess(); }
 #else
 #include <unistd.h>
-#endif
 
 namespace {
 
@@ -22,23 +22,13 @@ namespace {
 bool CloseStandardOutput() {
   std::cout.flush();
   if (!std::cout || std::fflush(stdout) != 0) return false;
-#ifdef _WIN32
-  const int rc = _close(_fileno(stdout));
-#else
   const int rc = ::close(STDOUT_FILENO);
-#endif
   return rc == 0 || errno == EBADF;  // EBADF: started with standard output closed
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-#ifdef _WIN32
-  // Configuration bytes must pass unchanged; messages are UTF-8.
-  _setmode(_fileno(stdout), _O_BINARY);
-  _setmode(_fileno(stdin), _O_BINARY);
-  SetConsoleOutputCP(CP_UTF8);
-#endif
   std::vector<std::string> args(argv + 1, argv + argc);
   const int rc = kestrin::cli::Run(args, std::cout, std::cerr, std::cin);
   // A bad stream was already reported by Run.
@@ -48,3 +38,4 @@ int main(int argc, char** argv) {
   }
   return rc;
 }
+#endif

@@ -94,8 +94,8 @@ TEST(Cli, UnwritableOutputIsReportedAndNothingIsClaimed) {
 TEST(Cli, ExecutableRunsEndToEnd) {
   TempDir dir;
   std::string out = dir / "d.ini";
-  std::string cmd = std::string("\"") + KESTRIN_CFG_EXE + "\" defaults -o \"" + out + "\"";
-  ASSERT_EQ(std::system(cmd.c_str()), 0);
+  std::string cmd = "\"" + test::NativePath(KESTRIN_CFG_EXE) + "\" defaults -o \"" + out + "\"";
+  ASSERT_EQ(test::RunShell(cmd), 0);
   EXPECT_EQ(test::ReadAll(out), test::ReadAll(test::Fixture("language/default_text_roundtrip.expected")));
 }
 

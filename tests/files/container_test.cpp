@@ -233,7 +233,7 @@ TEST(ContainerFixtures, HeaderFieldsOfFixtures) {
     EXPECT_EQ(h.identifier, c.id);
   }
   EXPECT_FALSE(TestContainerHeader(test::Fixture("container/a_short_3line.txt")).matches);
-  EXPECT_FALSE(TestContainerHeader(test::Fixture("container/missing.cry")).matches);
+  EXPECT_FALSE(TestContainerHeader(test::Fixture("container") + "/missing.cry").matches);
   EXPECT_FALSE(TestContainerHeader(test::Fixture("container")).matches);
 }
 

@@ -91,3 +91,33 @@ TEST(DriveList, SystemDrivesHaveRootsWithTrailingDelimiter) {
 
 }  // namespace
 }  // namespace kestrin
+
+#ifdef _WIN32
+namespace kestrin {
+namespace {
+
+// The drives of the machine running the tests (Wine: C: and Z: at least).
+TEST(DriveListWindows, OneDrivePerLetterInLetterOrder) {
+  const auto drives = SystemDriveList().Drives();
+  ASSERT_FALSE(drives.empty());
+  char previous = 0;
+  bool sawC = false;
+  for (const auto& d : drives) {
+    ASSERT_EQ(d.name.size(), 2u) << d.name;
+    EXPECT_TRUE(d.name[0] >= 'A' && d.name[0] <= 'Z') << d.name;
+    EXPECT_EQ(d.name[1], ':');
+    EXPECT_EQ(d.root, d.name + "\\");
+    EXPECT_GT(d.name[0], previous);
+    previous = d.name[0];
+    if (d.name == "C:") {
+      sawC = true;
+      EXPECT_EQ(d.kind, DriveKind::Fixed);
+    }
+  }
+  EXPECT_TRUE(sawC);
+  EXPECT_EQ(DiskRowText(drives.front()), "Disk " + drives.front().name + " [сменный диск]");
+}
+
+}  // namespace
+}  // namespace kestrin
+#endif

@@ -243,3 +243,29 @@ TEST(FileListSort, UntestedRowsAreStillFoundAfterSorting) {
 
 }  // namespace
 }  // namespace kestrin
+
+namespace kestrin {
+namespace {
+
+TEST(FileListScan, CyrillicFolderAndFileNames) {
+  test::TempFolder root;
+  const std::string folder = root / "Конфигурации объектов";
+  ASSERT_TRUE(std::filesystem::create_directory(std::filesystem::path(std::u8string(folder.begin(), folder.end()))));
+  const std::string plain = PlainConfig(120);
+  root.Write("Конфигурации объектов/Офис №2.INI", plain);
+  root.Write("Конфигурации объектов/склад.cry", ContainerBytes(W("Склад-3   "), "0004A3B1C2D5"));
+  T_Command_DEVICE scratch;
+  FileList list(scratch);
+  list.Open(folder);
+  ASSERT_EQ(list.Rows().size(), 2u);
+  EXPECT_EQ(list.Rows()[0].fileName, "Офис №2.INI");
+  EXPECT_FALSE(list.Rows()[0].unreadable);
+  EXPECT_EQ(scratch.GetSirenTime(), 120);  // the plain file was read through its name
+  EXPECT_EQ(list.Rows()[1].fileName, "склад.cry");
+  EXPECT_EQ(test::U(list.Rows()[1].alias), "Склад-3");  // trailing blanks dropped
+  EXPECT_EQ(list.Rows()[1].identifier, "0004-A3B1-C2D5");
+  EXPECT_EQ(test::ReadAll(list.PathOf(0)), plain);
+}
+
+}  // namespace
+}  // namespace kestrin

@@ -98,6 +98,15 @@ TEST(ProgramSettings, TrailingDelimiter) {
   EXPECT_EQ(WithTrailingDelimiter(""), d);
   EXPECT_EQ(WithTrailingDelimiter("abc"), "abc" + d);
   EXPECT_EQ(WithTrailingDelimiter("abc" + d), "abc" + d);
+#ifdef _WIN32
+  // Either slash ends a Windows folder; the drive root keeps its backslash.
+  EXPECT_EQ(d, "\\");
+  EXPECT_EQ(WithTrailingDelimiter("C:/Конфиги/"), "C:/Конфиги/");
+  EXPECT_EQ(WithTrailingDelimiter("E:"), "E:\\");
+#else
+  EXPECT_EQ(d, "/");
+  EXPECT_EQ(WithTrailingDelimiter("/a\\"), "/a\\/");
+#endif
 }
 
 TEST(ProgramSettings, IndexedAccessorsIgnoreIndicesOutOfRange) {

@@ -1,6 +1,10 @@
-// The shared language fixtures: file -> text buffer -> defaults + reader ->
-// writer must give the expected bytes exactly.
+// The language fixtures: file -> text buffer -> defaults + reader -> writer
+// must give the expected bytes exactly. And the repository's copy of the
+// fixtures must match the contract they were copied from, when it is there.
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
 
 #include "model/reader.h"
 #include "model/text_buffer.h"
@@ -16,8 +20,8 @@ TEST_P(LanguageFixture, NormalizesToTheExpectedText) {
   std::string name = GetParam();
   std::string in = test::ReadAll(test::Fixture("language/" + name + ".in"));
   std::string expected = test::ReadAll(test::Fixture("language/" + name + ".expected"));
-  ASSERT_FALSE(in.empty());
-  ASSERT_FALSE(expected.empty());
+  ASSERT_FALSE(in.empty()) << "fixture empty or unreadable: " << name << ".in";
+  ASSERT_FALSE(expected.empty()) << "fixture empty or unreadable: " << name << ".expected";
   TextBuffer buffer;
   buffer.SetBytes(in);
   T_Command_DEVICE m;
@@ -50,6 +54,42 @@ TEST(LanguageFixtures, LineEndsDoNotChangeWhatIsRead) {
   }
   EXPECT_EQ(out[1], out[0]);
   EXPECT_EQ(out[2], out[0]);
+}
+
+namespace fs = std::filesystem;
+
+// Relative path -> bytes of every file under root.
+std::map<std::string, std::string> FilesUnder(const fs::path& root) {
+  std::map<std::string, std::string> files;
+  for (const auto& e : fs::recursive_directory_iterator(root)) {
+    if (!e.is_regular_file()) continue;
+    const std::u8string rel = fs::relative(e.path(), root).generic_u8string();
+    const std::u8string full = e.path().u8string();
+    files[std::string(rel.begin(), rel.end())] = test::ReadAll(std::string(full.begin(), full.end()));
+  }
+  return files;
+}
+
+TEST(FixtureCopy, IsIdenticalToTheContractBesideTheRepository) {
+  const fs::path mine = fs::weakly_canonical(fs::path(KESTRIN_FIXTURES));
+  // The contract sits in shared/fixtures next to the repository on the
+  // developers' machines; a user's clone has nothing beside it.
+  const fs::path contract = mine.parent_path().parent_path().parent_path() / "shared" / "fixtures";
+  ASSERT_TRUE(fs::is_directory(mine)) << "test fixtures missing: " << mine.string();
+  if (!fs::is_directory(contract))
+    GTEST_SKIP() << "no " << contract.string() << " beside the repository: nothing to compare";
+  const auto expected = FilesUnder(contract);
+  const auto actual = FilesUnder(mine);
+  ASSERT_FALSE(expected.empty());
+  for (const auto& [name, bytes] : expected) {
+    auto it = actual.find(name);
+    if (it == actual.end())
+      ADD_FAILURE() << "tests/fixtures lacks " << name;
+    else
+      EXPECT_TRUE(it->second == bytes) << "tests/fixtures/" << name << " differs from the contract";
+  }
+  for (const auto& [name, bytes] : actual)
+    EXPECT_TRUE(expected.count(name)) << "tests/fixtures/" << name << " is not in the contract";
 }
 
 }  // namespace

@@ -14,8 +14,9 @@ class TempFolder {
   TempFolder& operator=(const TempFolder&) = delete;
 
   const std::filesystem::path& Root() const { return path_; }
-  std::string Str() const { return path_.string(); }
-  std::string Path(const std::string& name) const { return (path_ / name).string(); }
+  // UTF-8 paths.
+  std::string Str() const;
+  std::string Path(const std::string& name) const;
   std::string operator/(const std::string& name) const { return Path(name); }
   // Writes bytes to name inside the folder; returns the file's path.
   std::string Write(const std::string& name, const std::string& bytes) const;

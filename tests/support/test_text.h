@@ -11,7 +11,8 @@ std::string W(const std::string& utf8);
 std::string U(const std::string& cp1251);
 // Whole file as bytes; empty when it cannot be read.
 std::string ReadAll(const std::string& path);
-// Path of a shared fixture, e.g. Fixture("language/limit_examples.in").
+// Path of a fixture under tests/fixtures, e.g. Fixture("language/limit_examples.in");
+// a missing one fails the current test with its name.
 std::string Fixture(const std::string& relative);
 
 }  // namespace kestrin::test

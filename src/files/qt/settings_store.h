@@ -1,9 +1,8 @@
 #pragma once
 // Where the program settings are stored, and LoadSettings / SaveSettings.
 //
-// Windows: the registry key Software\Kamtor\Velmar of HKEY_LOCAL_MACHINE;
-// when it cannot be written, the same key of HKEY_CURRENT_USER is used instead
-// and the user is told once per run.
+// Windows: the registry key Software\Kamtor\Velmar of HKEY_LOCAL_MACHINE and
+// HKEY_CURRENT_USER, as files/settings_hives.h decides.
 // Linux: the user's INI file of organisation "Kamtor", application "Velmar".
 // Tests give an explicit INI file.
 #include <QString>
@@ -27,10 +26,11 @@ class SettingsStore {
   std::unique_ptr<QSettings> Open() const;
   // Where the values go, for messages and tests.
   QString Location() const;
+  // The platform's store rather than an explicit file.
+  bool IsPlatformStore() const { return iniPath_.isEmpty(); }
 
   // Called with a message pair (what happened, what to do) when the store must
-  // tell the user something: the fallback to the user's hive (once) or a
-  // failed write. The default shows the error dialog.
+  // tell the user something: a failed write. The default shows the error dialog.
   using Notifier = std::function<void(const QString& message, const QString& recommendation)>;
   static void SetNotifier(Notifier notifier);
   static void Notify(const QString& message, const QString& recommendation);

@@ -263,7 +263,7 @@ TEST(AllTabsRedraw, RealisticFileShowsEverywhereAndSurvivesUnload) {
   AllTabs w;
   const std::string path = std::string(KESTRIN_FIXTURES) + "/language/realistic_office_roundtrip.in";
   QFile f(QString::fromStdString(path));
-  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << "test fixture missing: " << path;
   const QByteArray bytes = f.readAll();
   LoadConfigText(std::string(bytes.constData(), static_cast<size_t>(bytes.size())), w.model);
   std::vector<std::string> before, after;

@@ -79,8 +79,11 @@ inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
 inline const char* kContainerFixture = "container/b_offset5_filler.cry";
 inline QString ContainerKey() { return QStringLiteral("  пароль 42  "); }
 
+// A missing fixture fails the test that wanted it, by name.
 inline QString FixturePath(const char* relative) {
-  return QStringLiteral(KESTRIN_FIXTURES "/") + QString::fromLatin1(relative);
+  const QString path = QStringLiteral(KESTRIN_FIXTURES "/") + QString::fromLatin1(relative);
+  if (!QFile::exists(path)) ADD_FAILURE() << "test fixture missing: " << path.toStdString();
+  return path;
 }
 
 // A window over a temporary working folder and settings file.

@@ -1,0 +1,25 @@
+# Writes the manual page of kestrin-cfg from its own --help texts:
+#   cmake -DEXE=path/to/kestrin-cfg -DOUT=kestrin-cfg.1 -DVERSION=x.y.z -P manpage.cmake
+function(help_of out_var)
+  execute_process(COMMAND ${EXE} ${ARGN} OUTPUT_VARIABLE text RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "${EXE} ${ARGN} failed: ${rc}")
+  endif()
+  # Roff: backslashes doubled, lines starting with . or ' kept literal.
+  string(REPLACE "\\" "\\e" text "${text}")
+  string(REGEX REPLACE "(^|\n)([.'])" "\\1\\\\&\\2" text "${text}")
+  set(${out_var} "${text}" PARENT_SCOPE)
+endfunction()
+
+help_of(main --help)
+set(page ".TH KESTRIN-CFG 1 \"\" \"kestrin-cfg ${VERSION}\" \"Команды пользователя\"\n")
+string(APPEND page ".SH ИМЯ\nkestrin-cfg \\- конфигурация ППКОП Кестрин 18кГц 8 из командной строки\n")
+string(APPEND page ".SH ОПИСАНИЕ\n.nf\n${main}.fi\n.SH КОМАНДЫ\n")
+foreach(cmd defaults normalize decrypt info check list report)
+  execute_process(COMMAND ${EXE} ${cmd} --help RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET)
+  if(rc EQUAL 0)
+    help_of(text ${cmd} --help)
+    string(APPEND page ".SS ${cmd}\n.nf\n${text}.fi\n")
+  endif()
+endforeach()
+file(WRITE ${OUT} "${page}")
