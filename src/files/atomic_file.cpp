@@ -10,6 +10,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+// <windows.h> maps ReplaceFile to ReplaceFileW; ours keeps its own name.
+#undef ReplaceFile
 #else
 #include <fcntl.h>
 #include <sys/stat.h>

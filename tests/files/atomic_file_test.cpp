@@ -1,10 +1,12 @@
 #include "files/atomic_file.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
+#endif
 
 #include <chrono>
 #include <filesystem>
@@ -22,17 +24,19 @@ namespace fs = std::filesystem;
 
 std::set<std::string> Names(const test::TempFolder& dir) {
   std::set<std::string> names;
-  for (const auto& e : fs::directory_iterator(dir.Root())) names.insert(e.path().filename().string());
+  for (const auto& e : fs::directory_iterator(dir.Root())) {
+    const std::u8string name = e.path().filename().u8string();
+    names.insert(std::string(name.begin(), name.end()));
+  }
   return names;
 }
 
-struct stat StatOf(const std::string& path) {
-  struct stat st {};
-  EXPECT_EQ(::stat(path.c_str(), &st), 0) << path;
-  return st;
-}
+fs::path PathOf(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
 
-mode_t ModeOf(const std::string& path) { return StatOf(path).st_mode & 07777; }
+void RemoveWritePermission(const std::string& utf8) {
+  fs::permissions(PathOf(utf8), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+}
 
 class FaultScope {
  public:
@@ -42,6 +46,54 @@ class FaultScope {
  private:
   FileFaults faults_;
 };
+
+// What every platform promises: Cyrillic names, a replaced text, a
+// read-only file refused and left alone, no temporary file left over.
+TEST(ReplaceFile, ReplacesUnderCyrillicNamesAndRefusesReadOnlyFiles) {
+  test::TempFolder dir;
+  fs::create_directory(dir.Root() / fs::path(u8"Объекты"));
+  const std::string target = dir / "Объекты/Касса №2.ini";
+  ASSERT_EQ(ReplaceFile(target, "first"), WriteResult::Ok);
+  ASSERT_EQ(ReplaceFile(target, "second text"), WriteResult::Ok);
+  EXPECT_EQ(test::ReadAll(target), "second text");
+
+  RemoveWritePermission(target);
+  EXPECT_EQ(ReplaceFile(target, "third"), WriteResult::WriteProtected);
+  EXPECT_EQ(test::ReadAll(target), "second text");
+  std::set<std::string> names;
+  for (const auto& e : fs::directory_iterator(PathOf(dir / "Объекты"))) {
+    const std::u8string name = e.path().filename().u8string();
+    names.insert(std::string(name.begin(), name.end()));
+  }
+  EXPECT_EQ(names, std::set<std::string>{"Касса №2.ini"});
+  fs::permissions(PathOf(target), fs::perms::owner_write, fs::perm_options::add);
+}
+
+TEST(ReplaceFile, InjectedFailuresKeepTheOldTextOnEveryPlatform) {
+  for (bool rename : {false, true}) {
+    SCOPED_TRACE(rename ? "rename" : "write at byte 2");
+    test::TempFolder dir;
+    const std::string target = dir.Write("config.ini", "the old configuration");
+    FileFaults f;
+    if (rename) f.failRename = true; else f.failWriteAtByte = 2;
+    {
+      FaultScope faults(f);
+      EXPECT_NE(ReplaceFile(target, "a new configuration text"), WriteResult::Ok);
+    }
+    EXPECT_EQ(test::ReadAll(target), "the old configuration");
+    EXPECT_EQ(Names(dir), std::set<std::string>{"config.ini"});
+  }
+}
+
+#ifndef _WIN32
+
+struct stat StatOf(const std::string& path) {
+  struct stat st {};
+  EXPECT_EQ(::stat(path.c_str(), &st), 0) << path;
+  return st;
+}
+
+mode_t ModeOf(const std::string& path) { return StatOf(path).st_mode & 07777; }
 
 class UmaskScope {
  public:
@@ -245,6 +297,8 @@ TEST(ReplaceFile, FailuresLeaveTheOldFileAndNoTemporary) {
   EXPECT_EQ(ReplaceFile(dir / "short.ini", "four"), WriteResult::Ok);
   EXPECT_EQ(test::ReadAll(dir / "short.ini"), "four");
 }
+
+#endif  // _WIN32
 
 }  // namespace
 }  // namespace kestrin
