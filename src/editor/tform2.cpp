@@ -32,7 +32,7 @@
 #include "files/qt/file_dialogs.h"
 #include "files/qt/form_logical_disks.h"
 #include "files/qt/form_select_path_tree.h"
-#include "gui/dialogs/form_dialog_set_key_config.h"
+#include "gui/dialogs/dialog_message_service.h"
 
 namespace kestrin {
 
@@ -226,11 +226,17 @@ void TForm2::CreateButtons() {
 }
 
 void TForm2::CreateCompanions() {
-  CreateDialogs(this);
+  if (options_.messages) {
+    messages_ = options_.messages;
+  } else {
+    ownMessages_ = std::make_unique<DialogMessageService>(this);
+    messages_ = ownMessages_.get();
+  }
+  workflow_ = std::make_unique<DocumentWorkflow>(doc_, *messages_, options_.reportDialogs);
   formLogicalDisks_ = new TFormLogicalDisks(options_.drives, this);
   formSelectPathTree_ = new TFormSelectPathTree(options_.drives, this);
   dialogConfig_ = new TDialogConfig(settings_, formSelectPathTree_, *store_, this);
-  FormDialogSetKeyConfig().SetOpeningLayout();
+  messages_->PrepareKeyForOpening();
 }
 
 void TForm2::SetTitle(const QString& path) {

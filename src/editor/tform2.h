@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/document_workflow.h"
 #include "files/config_document.h"
 #include "files/program_settings.h"
 #include "files/qt/settings_store.h"
@@ -22,7 +23,9 @@ class QTableWidget;
 
 namespace kestrin {
 
+class DialogMessageService;
 class DriveList;
+class MessageService;
 class FileDialogs;
 class TabSheet;
 class TabCommon;
@@ -52,6 +55,7 @@ struct TForm2Options {
   FileDialogs* fileDialogs = nullptr;       // null: QFileDialog
   std::shared_ptr<SettingsStore> settings;  // null: the platform's store
   ReportDialogs reportDialogs;              // empty: the print dialog
+  MessageService* messages = nullptr;       // null: the program's message and key dialogs
 };
 
 // Remembered-control slots, one per tab that records its focused control.
@@ -105,6 +109,11 @@ class TForm2 : public QMainWindow {
   QString LoadedPath() const { return QString::fromStdString(doc_.LoadedPath()); }
   // The configuration the tabs edit.
   ConfigDocument& Document() { return doc_; }
+  // The commands over the document, and where their messages go.
+  DocumentWorkflow& Workflow() { return *workflow_; }
+  MessageService& Messages() { return *messages_; }
+  // The window's own dialogs; null when the options handed a service in.
+  DialogMessageService* OwnMessages() const { return ownMessages_.get(); }
   ProgramSettings& Settings() { return settings_; }
   QTabWidget* Pages() const { return PagesParam; }
   QLabel* StatusLabel() const { return StaticTextStatus; }
@@ -136,8 +145,8 @@ class TForm2 : public QMainWindow {
   void ButtonVisible(bool editor);
   void ListOpenRequested(const QString& path, bool container);
   void FallBackToDefaults();
-  bool LoadPlainFile(const QString& path);
-  bool WriteWithMessages(const QString& path, const QByteArray& bytes, bool clockFile);
+  // After an open: the text tab, the tabs, the status line and the title.
+  void ShowLoaded(int kind);
   void RedrawTab(const std::string& tabName);
   void GotoCheckTarget(const std::string& tab, const std::string& control, int row, int column);
   void Event_LabelClick(QWidget* label);
@@ -147,6 +156,9 @@ class TForm2 : public QMainWindow {
 
   TForm2Options options_;
   ConfigDocument doc_;
+  std::unique_ptr<DialogMessageService> ownMessages_;
+  MessageService* messages_ = nullptr;
+  std::unique_ptr<DocumentWorkflow> workflow_;
   std::unique_ptr<FileDialogs> ownDialogs_;
   FileDialogs* fileDialogs_ = nullptr;
   std::shared_ptr<SettingsStore> store_;

@@ -286,7 +286,7 @@ TEST_F(WorkflowTest, LockFileWithdrawsWriteToDeviceUntilDefaults) {
   EXPECT_FALSE(toDevice->isEnabled());
   EXPECT_TRUE(window->ReadOnly());
 
-  FormDialogSetKeyConfig().SetKeyText(QStringLiteral("typed"));
+  KeyDialog().SetKeyText(QStringLiteral("typed"));
   modals.ThenClick("BitBtnContinue");
   Press("B_Default");
   EXPECT_TRUE(modals.seen.value(1).contains(
@@ -297,7 +297,7 @@ TEST_F(WorkflowTest, LockFileWithdrawsWriteToDeviceUntilDefaults) {
   EXPECT_TRUE(toDevice->isEnabled());
   EXPECT_FALSE(window->ReadOnly());
   EXPECT_EQ(window->Document().edited.GetVersion(), "Config RQX7 soft v.3.0");
-  EXPECT_TRUE(FormDialogSetKeyConfig().KeyText().isEmpty());
+  EXPECT_TRUE(KeyDialog().KeyText().isEmpty());
   EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral("=>   ")));
   EXPECT_EQ(Find<QLineEdit>("E_Common_KEY")->text(), QString());
 }
@@ -312,7 +312,7 @@ TEST_F(WorkflowTest, DefaultsRefusedKeepTheConfiguration) {
 
 TEST_F(WorkflowTest, ContainerByExtensionTriesTheKeyDialogTextFirst) {
   QString cry = Copy(kContainerFixture, QStringLiteral("PANEL.CRY"));
-  FormDialogSetKeyConfig().SetKeyText(ContainerKey());
+  KeyDialog().SetKeyText(ContainerKey());
   dialogs.openAnswer = cry;
   Press("B_Open");
   EXPECT_EQ(modals.seen, QStringList());  // the typed key opened it at once
