@@ -140,6 +140,20 @@ void DocumentWorkflow::ResetToDefaults() {
   messages_.SetKeyText(QString());
 }
 
+DocumentWorkflow::UnsavedEdits DocumentWorkflow::AskAboutUnsavedEdits() {
+  // An armed panel's configuration cannot be written back: nothing to keep.
+  if (doc_.ReadOnly() || !doc_.IsChanged()) return UnsavedEdits::None;
+  switch (messages_.AskSaveChanges()) {
+    case SaveChangesAnswer::Save:
+      return UnsavedEdits::Save;
+    case SaveChangesAnswer::Discard:
+      return UnsavedEdits::Discard;
+    case SaveChangesAnswer::Cancel:
+      break;
+  }
+  return UnsavedEdits::Stay;
+}
+
 bool DocumentWorkflow::Print(QWidget* parent) {
   return PrintReport(parent, doc_.edited, QString(), reportDialogs_);
 }

@@ -22,6 +22,9 @@ class MessageService;
 
 class DocumentWorkflow {
  public:
+  // What becomes of edits the next step would lose.
+  enum class UnsavedEdits { None, Save, Discard, Stay };
+
   DocumentWorkflow(ConfigDocument& doc, MessageService& messages, ReportDialogs reportDialogs = {});
 
   // A container (by its name, firstKey tried before the key dialog) or a plain
@@ -52,6 +55,11 @@ class DocumentWorkflow {
   bool AskDefaults();
   // The defaults, no file, the key dialog emptied.
   void ResetToDefaults();
+
+  // Before the configuration is replaced or the window closes, with the tabs
+  // unloaded: None (nothing asked) when read-only or unchanged, else the
+  // answer to "Конфигурация изменена. Сохранить изменения?".
+  UnsavedEdits AskAboutUnsavedEdits();
 
   // The report on a printer. True when printed.
   bool Print(QWidget* parent);

@@ -106,6 +106,7 @@ void TForm2::FormCreate() {
   layout->addWidget(buttonRow_);
 
   ConnectFocusTracking();
+  WatchEdits();
   PagesParam->setCurrentIndex(0);
   PagesParam->hide();  // until the first configuration is shown
   SetTitle(QString());
@@ -240,7 +241,9 @@ void TForm2::CreateCompanions() {
 }
 
 void TForm2::SetTitle(const QString& path) {
-  setWindowTitle(QString::fromStdString(WindowTitle(QDir::toNativeSeparators(path).toStdString())));
+  // "[*]": Qt shows "*" there while the configuration has unsaved edits.
+  setWindowTitle(QString::fromStdString(WindowTitle(QDir::toNativeSeparators(path).toStdString())) +
+                 QStringLiteral("[*]"));
 }
 
 void TForm2::SyncDebugMemo() {

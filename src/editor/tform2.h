@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QPalette>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
+class QTimer;
 class QTableWidget;
 
 namespace kestrin {
@@ -91,6 +93,17 @@ class TForm2 : public QMainWindow {
   void B_SaveClick();
   void B_DefaultClick();
   void B_ConfigClick();
+  // The save command; true when the file was written.
+  bool SaveConfiguration();
+
+  // Unsaved edits: the tabs' text differs from the one last loaded, saved,
+  // written or reset. Asking leaves the model as it was.
+  bool IsModified();
+  // The title's "*" follows IsModified.
+  void UpdateModifiedMark();
+  // Before the configuration is replaced or the window closes: asks about
+  // unsaved edits (not for a read-only one). True to go on.
+  bool MayDropEdits();
 
   // Loads a file as the open command does (container by extension). True when loaded.
   bool OpenFile(const QString& path, int kind = kStatusSaved, const std::string& firstKey = {});
@@ -126,6 +139,7 @@ class TForm2 : public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -147,6 +161,17 @@ class TForm2 : public QMainWindow {
   void FallBackToDefaults();
   // After an open: the text tab, the tabs, the status line and the title.
   void ShowLoaded(int kind);
+  // The tabs into the model, without the tooltip reset of UnLoad_All.
+  void UnLoadTabs();
+  // Runs look with the tabs unloaded into the model, then puts the model back.
+  void WithTabsUnloaded(const std::function<void()>& look);
+  // The question with the tabs unloaded; the model is left as it was.
+  DocumentWorkflow::UnsavedEdits AskAboutUnsavedEdits();
+  // The baseline becomes what the tabs give back, so that showing a
+  // configuration never counts as an edit.
+  void TakeBaselineFromTabs();
+  // Edits in the tabs schedule a look at the "*" of the title.
+  void WatchEdits();
   void RedrawTab(const std::string& tabName);
   void GotoCheckTarget(const std::string& tab, const std::string& control, int row, int column);
   void Event_LabelClick(QWidget* label);
@@ -200,6 +225,7 @@ class TForm2 : public QMainWindow {
 
   std::array<QWidget*, kSlotCount> slots_{};
   QPalette toolTipPalette_;
+  QTimer* modifiedTimer_ = nullptr;
   QString saveFolder_;  // the save dialog's initial folder, set by the first save in list mode
   bool listMode_ = false;
   bool shown_ = false;

@@ -40,6 +40,7 @@ void TForm2::FormShow() {
     FallBackToDefaults();
   }
   SetTitle(LoadedPath());
+  TakeBaselineFromTabs();
   PagesParam->setCurrentIndex(0);
   PagesParam->show();
   SetHintHook([this](QWidget* control, const QPoint& pos, QString& text, QRect& area) {

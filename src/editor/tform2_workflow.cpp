@@ -29,6 +29,7 @@ void TForm2::ShowLoaded(int kind) {
   FormatStaticTextStatus(LoadedPath(), kind, false, FileDateText(LoadedPath()),
                          doc_.edited.GetVersion());
   SetTitle(LoadedPath());
+  TakeBaselineFromTabs();
 }
 
 bool TForm2::OpenFile(const QString& path, int kind, const std::string& firstKey) {
@@ -69,6 +70,7 @@ void TForm2::B_OpenClick() {
 }
 
 void TForm2::OpenFileDirectly() {
+  if (!MayDropEdits()) return;
   QStringList filters = QtNameFilters(OpenDialogFilter());
   QString path = fileDialogs_->OpenFile(this, filters, filters.value(3), QStringLiteral("ini"));
   if (path.isEmpty()) return;
@@ -96,17 +98,21 @@ bool TForm2::Check_All() {
   return outcome.passed;
 }
 
-void TForm2::B_SaveClick() {
+void TForm2::B_SaveClick() { SaveConfiguration(); }
+
+bool TForm2::SaveConfiguration() {
   UnLoad_All();
-  if (!Check_All()) return;
+  if (!Check_All()) return false;
   if (settings_.ListModeOpenSave && saveFolder_.isEmpty()) {
     saveFolder_ = QString::fromStdString(settings_.ListPathSave);
   }
   QString proposed = ToQ(ProposedSaveName(settings_.MaskMode, ComposeFileName(settings_, "", "")));
   QString path = fileDialogs_->SaveFile(this, saveFolder_, proposed,
                                         QtNameFilters(SaveDialogFilter()), QStringLiteral("ini"));
-  if (path.isEmpty()) return;
-  workflow_->SaveTo(path);
+  if (path.isEmpty()) return false;
+  if (!workflow_->SaveTo(path)) return false;
+  setWindowModified(false);
+  return true;
 }
 
 void TForm2::B_SaveToDeviceClick() {
@@ -114,16 +120,29 @@ void TForm2::B_SaveToDeviceClick() {
   if (!Check_All()) return;
   formLogicalDisks_->exec();
   if (!formLogicalDisks_->SelectedDrive()) return;
-  workflow_->WriteToPanel(formLogicalDisks_->SelectedDiskRoot());
+  if (workflow_->WriteToPanel(formLogicalDisks_->SelectedDiskRoot())) setWindowModified(false);
 }
 
 void TForm2::B_DefaultClick() {
-  if (!workflow_->AskDefaults()) return;
+  // Unsaved edits: their question is the only one, its "Не сохранять" confirms.
+  switch (AskAboutUnsavedEdits()) {
+    case DocumentWorkflow::UnsavedEdits::None:
+      if (!workflow_->AskDefaults()) return;
+      break;
+    case DocumentWorkflow::UnsavedEdits::Save:
+      if (!SaveConfiguration()) return;
+      break;
+    case DocumentWorkflow::UnsavedEdits::Discard:
+      break;
+    case DocumentWorkflow::UnsavedEdits::Stay:
+      return;
+  }
   PagesParam->hide();
   workflow_->ResetToDefaults();
   Redraw_All();
   FormatStaticTextStatus(QString(), kStatusDefault, false, QString(), doc_.edited.GetVersion());
   SetTitle(QString());
+  TakeBaselineFromTabs();
   PagesParam->show();
 }
 

@@ -22,11 +22,14 @@ Dialog* Make(QWidget* owner, std::unique_ptr<Dialog>& own) {
 }  // namespace
 
 DialogMessageService::DialogMessageService(QWidget* owner)
-    : error_(Make(owner, ownError_)), ok_(Make(owner, ownOk_)), key_(Make(owner, ownKey_)) {}
+    : error_(Make(owner, ownError_)),
+      ok_(Make(owner, ownOk_)),
+      key_(Make(owner, ownKey_)),
+      saveChanges_(Make(owner, ownSaveChanges_)) {}
 
 DialogMessageService::DialogMessageService(TFormErrorMessage& error, TFormOkMessage& ok,
                                            TFormDialogSetKeyConfig& key)
-    : error_(&error), ok_(&ok), key_(&key) {}
+    : error_(&error), ok_(&ok), key_(&key), saveChanges_(Make(nullptr, ownSaveChanges_)) {}
 
 DialogMessageService::~DialogMessageService() = default;
 
@@ -45,6 +48,17 @@ int DialogMessageService::ErrorContinue(const QString& message, const QString& r
 int DialogMessageService::Confirm(const QString& message, const QString& secondLine, bool ask) {
   ok_->SetMessages(message, secondLine, ask);
   return ok_->exec();
+}
+
+SaveChangesAnswer DialogMessageService::AskSaveChanges() {
+  switch (saveChanges_->exec()) {
+    case TFormSaveChanges::kResultSave:
+      return SaveChangesAnswer::Save;
+    case TFormSaveChanges::kResultDiscard:
+      return SaveChangesAnswer::Discard;
+    default:
+      return SaveChangesAnswer::Cancel;
+  }
 }
 
 QString DialogMessageService::KeyText() const { return key_->KeyText(); }

@@ -7,6 +7,9 @@
 
 namespace kestrin {
 
+// The answers to "Конфигурация изменена. Сохранить изменения?".
+enum class SaveChangesAnswer { Save, Discard, Cancel };
+
 class MessageService {
  public:
   virtual ~MessageService() = default;
@@ -19,6 +22,9 @@ class MessageService {
                             bool offerDefault) = 0;
   // The confirmation dialog; answers with TFormOkMessage's results.
   virtual int Confirm(const QString& message, const QString& secondLine, bool ask) = 0;
+
+  // The question before unsaved edits would be lost.
+  virtual SaveChangesAnswer AskSaveChanges() = 0;
 
   // The key dialog. Its text stays from one question to the next.
   virtual QString KeyText() const = 0;

@@ -167,6 +167,31 @@ TEST_F(DocumentWorkflowTest, ChecksAskThroughTheServiceAndStopOnFix) {
   EXPECT_TRUE(messages.seen.isEmpty());
 }
 
+TEST_F(DocumentWorkflowTest, UnsavedEditsAreAskedAboutOnlyWhenChangedAndWritable) {
+  using Edits = DocumentWorkflow::UnsavedEdits;
+  EXPECT_EQ(flow.AskAboutUnsavedEdits(), Edits::None);
+  doc.edited.SetSirenTime(77);
+  doc.SetReadOnly(true);
+  EXPECT_EQ(flow.AskAboutUnsavedEdits(), Edits::None);
+  EXPECT_TRUE(messages.seen.isEmpty());
+
+  doc.SetReadOnly(false);
+  messages.saveChanges = {SaveChangesAnswer::Save, SaveChangesAnswer::Discard,
+                          SaveChangesAnswer::Cancel};
+  EXPECT_EQ(flow.AskAboutUnsavedEdits(), Edits::Save);
+  EXPECT_EQ(flow.AskAboutUnsavedEdits(), Edits::Discard);
+  EXPECT_EQ(flow.AskAboutUnsavedEdits(), Edits::Stay);
+  EXPECT_EQ(messages.seen.size(), 3);
+  EXPECT_EQ(doc.edited.GetSirenTime(), 77);  // asking changes nothing
+
+  // Undone by hand: no change, no question.
+  T_Command_DEVICE defaults;
+  defaults.SetDefaults();
+  doc.edited.SetSirenTime(defaults.GetSirenTime());
+  EXPECT_EQ(flow.AskAboutUnsavedEdits(), Edits::None);
+  EXPECT_EQ(messages.seen.size(), 3);
+}
+
 }  // namespace
 }  // namespace kestrin::test
 

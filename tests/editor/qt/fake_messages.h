@@ -17,6 +17,7 @@ class FakeMessages : public MessageService {
   QStringList seen;
   std::deque<int> answers;       // dialog results, in turn; none left: cancel
   std::deque<QString> keyTyped;  // a text per key question; none left: given up
+  std::deque<SaveChangesAnswer> saveChanges;  // none left: cancel
   QString keyText;
   bool wrongKeyVisible = false;
 
@@ -31,6 +32,13 @@ class FakeMessages : public MessageService {
   int Confirm(const QString& message, const QString& secondLine, bool) override {
     seen << QStringLiteral("ok: ") + message + QStringLiteral(" / ") + secondLine;
     return Next(TFormOkMessage::kResultCancel);
+  }
+  SaveChangesAnswer AskSaveChanges() override {
+    seen << QStringLiteral("save changes?");
+    if (saveChanges.empty()) return SaveChangesAnswer::Cancel;
+    const SaveChangesAnswer answer = saveChanges.front();
+    saveChanges.pop_front();
+    return answer;
   }
   QString KeyText() const override { return keyText; }
   void SetKeyText(const QString& text) override { keyText = text; }

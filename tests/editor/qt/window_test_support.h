@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -62,6 +63,11 @@ inline QString Describe(QWidget* w) {
     return QStringLiteral("ok: ") + o->Message() + QStringLiteral(" / ") + o->SecondLine();
   if (qobject_cast<TFormDialogSetKeyConfig*>(w)) return QStringLiteral("key");
   return w->objectName();
+}
+
+// The title as the window system shows it ("[*]" resolved).
+inline QString ShownTitle(const QWidget& window) {
+  return window.windowHandle() ? window.windowHandle()->title() : QString();
 }
 
 inline void Click(QWidget* dialog, const char* button) { ModalDriver::Click(dialog, button); }
