@@ -13,6 +13,7 @@
 #include "gui/dialogs/form_dialog_set_key_config.h"
 #include "gui/dialogs/form_error_message.h"
 #include "gui/dialogs/form_ok_message.h"
+#include "gui/dialogs/form_save_changes.h"
 
 using namespace kestrin;
 
@@ -71,6 +72,14 @@ int main(int argc, char** argv) {
   ok.SetMessages(QStringLiteral("Вы хотите \"сбросить\" настройки в значение \"по-умолчанию\"?"),
                  QStringLiteral("(все введённые значения параметров будут потеряны)"), true);
   Save(ok, "ok_ask_reset");
+
+  TFormSaveChanges saveChanges;
+  Save(saveChanges, "save_changes");
+  saveChanges.show();
+  Settle();
+  saveChanges.findChild<QPushButton*>(QStringLiteral("BitBtnCancel"))->setFocus();
+  Settle();
+  Save(saveChanges, "save_changes_cancel_focused");
 
   TFormDialogSetKeyConfig key;
   key.SetOpeningLayout();

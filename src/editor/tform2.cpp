@@ -32,7 +32,7 @@
 #include "files/qt/file_dialogs.h"
 #include "files/qt/form_logical_disks.h"
 #include "files/qt/form_select_path_tree.h"
-#include "gui/dialogs/form_dialog_set_key_config.h"
+#include "gui/dialogs/dialog_message_service.h"
 
 namespace kestrin {
 
@@ -106,6 +106,7 @@ void TForm2::FormCreate() {
   layout->addWidget(buttonRow_);
 
   ConnectFocusTracking();
+  WatchEdits();
   PagesParam->setCurrentIndex(0);
   PagesParam->hide();  // until the first configuration is shown
   SetTitle(QString());
@@ -226,15 +227,23 @@ void TForm2::CreateButtons() {
 }
 
 void TForm2::CreateCompanions() {
-  CreateDialogs(this);
+  if (options_.messages) {
+    messages_ = options_.messages;
+  } else {
+    ownMessages_ = std::make_unique<DialogMessageService>(this);
+    messages_ = ownMessages_.get();
+  }
+  workflow_ = std::make_unique<DocumentWorkflow>(doc_, *messages_, options_.reportDialogs);
   formLogicalDisks_ = new TFormLogicalDisks(options_.drives, this);
   formSelectPathTree_ = new TFormSelectPathTree(options_.drives, this);
   dialogConfig_ = new TDialogConfig(settings_, formSelectPathTree_, *store_, this);
-  FormDialogSetKeyConfig().SetOpeningLayout();
+  messages_->PrepareKeyForOpening();
 }
 
 void TForm2::SetTitle(const QString& path) {
-  setWindowTitle(QString::fromStdString(WindowTitle(QDir::toNativeSeparators(path).toStdString())));
+  // "[*]": Qt shows "*" there while the configuration has unsaved edits.
+  setWindowTitle(QString::fromStdString(WindowTitle(QDir::toNativeSeparators(path).toStdString())) +
+                 QStringLiteral("[*]"));
 }
 
 void TForm2::SyncDebugMemo() {

@@ -4,10 +4,12 @@
 #include <QMainWindow>
 #include <QPalette>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "editor/document_workflow.h"
 #include "files/config_document.h"
 #include "files/program_settings.h"
 #include "files/qt/settings_store.h"
@@ -18,11 +20,14 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
+class QTimer;
 class QTableWidget;
 
 namespace kestrin {
 
+class DialogMessageService;
 class DriveList;
+class MessageService;
 class FileDialogs;
 class TabSheet;
 class TabCommon;
@@ -52,6 +57,7 @@ struct TForm2Options {
   FileDialogs* fileDialogs = nullptr;       // null: QFileDialog
   std::shared_ptr<SettingsStore> settings;  // null: the platform's store
   ReportDialogs reportDialogs;              // empty: the print dialog
+  MessageService* messages = nullptr;       // null: the program's message and key dialogs
 };
 
 // Remembered-control slots, one per tab that records its focused control.
@@ -87,6 +93,17 @@ class TForm2 : public QMainWindow {
   void B_SaveClick();
   void B_DefaultClick();
   void B_ConfigClick();
+  // The save command; true when the file was written.
+  bool SaveConfiguration();
+
+  // Unsaved edits: the tabs' text differs from the one last loaded, saved,
+  // written or reset. Asking leaves the model as it was.
+  bool IsModified();
+  // The title's "*" follows IsModified.
+  void UpdateModifiedMark();
+  // Before the configuration is replaced or the window closes: asks about
+  // unsaved edits (not for a read-only one). True to go on.
+  bool MayDropEdits();
 
   // Loads a file as the open command does (container by extension). True when loaded.
   bool OpenFile(const QString& path, int kind = kStatusSaved, const std::string& firstKey = {});
@@ -105,6 +122,11 @@ class TForm2 : public QMainWindow {
   QString LoadedPath() const { return QString::fromStdString(doc_.LoadedPath()); }
   // The configuration the tabs edit.
   ConfigDocument& Document() { return doc_; }
+  // The commands over the document, and where their messages go.
+  DocumentWorkflow& Workflow() { return *workflow_; }
+  MessageService& Messages() { return *messages_; }
+  // The window's own dialogs; null when the options handed a service in.
+  DialogMessageService* OwnMessages() const { return ownMessages_.get(); }
   ProgramSettings& Settings() { return settings_; }
   QTabWidget* Pages() const { return PagesParam; }
   QLabel* StatusLabel() const { return StaticTextStatus; }
@@ -117,6 +139,7 @@ class TForm2 : public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -136,8 +159,19 @@ class TForm2 : public QMainWindow {
   void ButtonVisible(bool editor);
   void ListOpenRequested(const QString& path, bool container);
   void FallBackToDefaults();
-  bool LoadPlainFile(const QString& path);
-  bool WriteWithMessages(const QString& path, const QByteArray& bytes, bool clockFile);
+  // After an open: the text tab, the tabs, the status line and the title.
+  void ShowLoaded(int kind);
+  // The tabs into the model, without the tooltip reset of UnLoad_All.
+  void UnLoadTabs();
+  // Runs look with the tabs unloaded into the model, then puts the model back.
+  void WithTabsUnloaded(const std::function<void()>& look);
+  // The question with the tabs unloaded; the model is left as it was.
+  DocumentWorkflow::UnsavedEdits AskAboutUnsavedEdits();
+  // The baseline becomes what the tabs give back, so that showing a
+  // configuration never counts as an edit.
+  void TakeBaselineFromTabs();
+  // Edits in the tabs schedule a look at the "*" of the title.
+  void WatchEdits();
   void RedrawTab(const std::string& tabName);
   void GotoCheckTarget(const std::string& tab, const std::string& control, int row, int column);
   void Event_LabelClick(QWidget* label);
@@ -147,6 +181,9 @@ class TForm2 : public QMainWindow {
 
   TForm2Options options_;
   ConfigDocument doc_;
+  std::unique_ptr<DialogMessageService> ownMessages_;
+  MessageService* messages_ = nullptr;
+  std::unique_ptr<DocumentWorkflow> workflow_;
   std::unique_ptr<FileDialogs> ownDialogs_;
   FileDialogs* fileDialogs_ = nullptr;
   std::shared_ptr<SettingsStore> store_;
@@ -188,6 +225,7 @@ class TForm2 : public QMainWindow {
 
   std::array<QWidget*, kSlotCount> slots_{};
   QPalette toolTipPalette_;
+  QTimer* modifiedTimer_ = nullptr;
   QString saveFolder_;  // the save dialog's initial folder, set by the first save in list mode
   bool listMode_ = false;
   bool shown_ = false;

@@ -42,6 +42,10 @@ void TForm2::Redraw_All() {
 void TForm2::UnLoad_All() {
   // Grid list editors may have recoloured the tooltip window for their help.
   QToolTip::setPalette(toolTipPalette_);
+  UnLoadTabs();
+}
+
+void TForm2::UnLoadTabs() {
   for (TabSheet* tab : std::initializer_list<TabSheet*>{Tab_Mode, Tab_Indic, Tab_Shleifs,
                                                         Tab_Rele, Tab_Keys, Tab_Common}) {
     tab->UnLoad();

@@ -40,6 +40,7 @@ void TForm2::ButtonVisible(bool editor) {
 
 void TForm2::ListOpenRequested(const QString& path, bool container) {
   // Containers try the last key applied in the key dialog first.
+  if (!MayDropEdits()) return;
   std::string key = container ? doc_.lastAppliedKey : std::string();
   if (!OpenFile(path, container ? kStatusDevice : kStatusSaved, key)) return;
   listPanel_->hide();

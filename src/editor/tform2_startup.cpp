@@ -8,7 +8,6 @@
 #include "gui/widgets/button_face.h"
 #include "gui/widgets/hints.h"
 #include "editor/tform2.h"
-#include "files/qt/crypto_load.h"
 
 namespace kestrin {
 
@@ -18,9 +17,7 @@ QString TForm2::FileDateText(const QString& path) {
 }
 
 void TForm2::FallBackToDefaults() {
-  // Exactly the defaults: reading an empty text would clear the version.
-  doc_.text.Clear();
-  doc_.Reset();
+  workflow_->LoadDefaults();
   SyncDebugMemo();
   Redraw_All();
   FormatStaticTextStatus(QString(), kStatusDefault, false, QString(), doc_.edited.GetVersion());
@@ -34,28 +31,16 @@ void TForm2::FormShow() {
   std::string folder = options_.workFolder.empty() ? QDir::currentPath().toStdString()
                                                    : options_.workFolder;
   QString path = QString::fromStdString(StartupFile(args, folder));
-  QFileInfo info(path);
-
-  bool loaded = false;
-  if (info.exists()) {
-    if (IsContainerPath(path.toStdString())) {
-      std::string key;
-      if (CryptoLoadFromFile(path, key, doc_)) {
-        LoadFormFromFile(doc_.edited, key);
-        loaded = true;
-      }
-    } else {
-      loaded = LoadPlainFile(path);
-    }
-  }
-  if (loaded) {
-    doc_.Loaded(info.absoluteFilePath().toStdString());
+  if (QFileInfo::exists(path) && workflow_->Open(path)) {
+    SyncDebugMemo();
+    Redraw_All();
     FormatStaticTextStatus(LoadedPath(), kStatusSaved, false, FileDateText(LoadedPath()),
                            doc_.edited.GetVersion());
   } else {
     FallBackToDefaults();
   }
   SetTitle(LoadedPath());
+  TakeBaselineFromTabs();
   PagesParam->setCurrentIndex(0);
   PagesParam->show();
   SetHintHook([this](QWidget* control, const QPoint& pos, QString& text, QRect& area) {

@@ -1,5 +1,6 @@
 // The six commands of the main window: open, print, write to the panel,
-// save, defaults and settings, with the status line and the lock rule.
+// save, defaults and settings. The window picks files and drives, unloads
+// and redraws its tabs; the document's workflow does the rest.
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -9,37 +10,12 @@
 #include "gui/widgets/qt_text.h"
 #include "editor/tform2.h"
 #include "files/qt/list_file_config.h"
-#include "files/file_bytes.h"
-#include "files/qt/crypto_load.h"
 #include "files/qt/dialog_config.h"
 #include "files/qt/file_dialogs.h"
 #include "files/qt/form_logical_disks.h"
-#include "files/qt/save_file.h"
-#include "model/writer.h"
-#include "report/checks.h"
-#include "gui/dialogs/form_dialog_set_key_config.h"
-#include "gui/dialogs/form_error_message.h"
-#include "gui/dialogs/form_ok_message.h"
+#include "gui/dialogs/message_service.h"
 
 namespace kestrin {
-
-namespace {
-
-void ShowError(const MessagePair& pair) {
-  TFormErrorMessage& dialog = FormErrorMessage();
-  dialog.SetMessages(QString::fromUtf8(pair.message), QString::fromUtf8(pair.recommendation),
-                     true, false);
-  dialog.exec();
-}
-
-void Confirm(const MessagePair& pair) {
-  TFormOkMessage& dialog = FormOkMessage();
-  dialog.SetMessages(QString::fromUtf8(pair.message), QString::fromUtf8(pair.recommendation),
-                     false);
-  dialog.exec();
-}
-
-}  // namespace
 
 void TForm2::LoadFormFromFile(T_Command_DEVICE& model, const std::string& key) {
   LoadModelFromText(model, doc_.text, doc_.lexPipe, doc_.scratchElement, key);
@@ -47,37 +23,21 @@ void TForm2::LoadFormFromFile(T_Command_DEVICE& model, const std::string& key) {
   Redraw_All();
 }
 
-bool TForm2::LoadPlainFile(const QString& path) {
-  std::string bytes;
-  // Folders, devices and oversized files are refused before anything changes.
-  if (ReadFileBytes(path.toStdString(), bytes) != ReadStatus::Ok) {
-    ShowError(kMsgCannotOpen);
-    return false;
-  }
-  doc_.text.SetBytes(bytes);
-  LoadFormFromFile(doc_.edited, std::string());
-  return true;
-}
-
-bool TForm2::OpenFile(const QString& path, int kind, const std::string& firstKey) {
-  bool loaded = false;
-  if (IsContainerPath(path.toStdString())) {
-    std::string key = firstKey;
-    if (CryptoLoadFromFile(path, key, doc_)) {
-      LoadFormFromFile(doc_.edited, key);
-      loaded = true;
-    } else {
-      doc_.text.Clear();
-      SyncDebugMemo();
-    }
-  } else {
-    loaded = LoadPlainFile(path);
-  }
-  if (!loaded) return false;
-  doc_.Loaded(QFileInfo(path).absoluteFilePath().toStdString());
+void TForm2::ShowLoaded(int kind) {
+  SyncDebugMemo();
+  Redraw_All();
   FormatStaticTextStatus(LoadedPath(), kind, false, FileDateText(LoadedPath()),
                          doc_.edited.GetVersion());
   SetTitle(LoadedPath());
+  TakeBaselineFromTabs();
+}
+
+bool TForm2::OpenFile(const QString& path, int kind, const std::string& firstKey) {
+  if (!workflow_->Open(path, firstKey)) {
+    SyncDebugMemo();  // a container given up on empties the text
+    return false;
+  }
+  ShowLoaded(kind);
   return true;
 }
 
@@ -90,15 +50,8 @@ void TForm2::ShowStatus(const StatusLine& line) {
 
 void TForm2::FormatStaticTextStatus(const QString& path, int kind, bool /*modified*/,
                                     const QString& date, const std::string& version) {
-  bool locked = !path.isEmpty() && LockFileBeside(path.toStdString());
-  StatusLine line = ComposeStatusLine(kind, FromQ(date), version, locked);
-  if (locked) {
-    TFormErrorMessage& dialog = FormErrorMessage();
-    dialog.SetMessages(QString::fromUtf8(kMsgLocked.message),
-                       QString::fromUtf8(kMsgLocked.recommendation), false, true);
-    dialog.exec();
-  }
-  doc_.SetReadOnly(locked);
+  StatusLine line = workflow_->Status(path, kind, date, version);
+  const bool locked = doc_.ReadOnly();
   B_SaveToDevice->setEnabled(!locked);
   B_SaveToDevice->setVisible(!locked && !listMode_);
   ShowStatus(line);
@@ -117,39 +70,27 @@ void TForm2::B_OpenClick() {
 }
 
 void TForm2::OpenFileDirectly() {
+  if (!MayDropEdits()) return;
   QStringList filters = QtNameFilters(OpenDialogFilter());
   QString path = fileDialogs_->OpenFile(this, filters, filters.value(3), QStringLiteral("ini"));
   if (path.isEmpty()) return;
   std::string key;
-  if (IsContainerPath(path.toStdString())) key = FromQ(FormDialogSetKeyConfig().KeyText());
+  if (IsContainerPath(path.toStdString())) key = FromQ(messages_->KeyText());
   OpenFile(path, kStatusSaved, key);
 }
 
 void TForm2::B_PrintClick() {
   UnLoad_All();
-  PrintReport(this, doc_.edited, QString(), options_.reportDialogs);
+  workflow_->Print(this);
 }
 
 bool TForm2::Check_All() {
-  TFormErrorMessage& dialog = FormErrorMessage();
-  CheckOutcome outcome = RunChecks(
-      doc_.edited,
-      {[&dialog](const CheckViolation& v) {
-         QString message = QString::fromStdString(v.message);
-         QString recommendation = QString::fromStdString(v.recommendation);
-         if (v.dialog == CheckDialog::ErrorContinue) {
-           dialog.SetErrorContinue(message, recommendation, v.offerDefault);
-         } else {
-           dialog.SetMessages(message, recommendation, v.showFix, v.showContinue);
-         }
-         return CheckAnswerFromDialogResult(dialog.exec());
-       },
-       [this](const CheckViolation& v) {
-         QWidget* current = PagesParam->currentWidget();
-         bool visible = current && current->objectName().toStdString() == v.redrawTab;
-         if (v.redraw == CheckRedraw::Always || (v.redraw == CheckRedraw::WhenVisible && visible))
-           RedrawTab(v.redrawTab);
-       }});
+  CheckOutcome outcome = workflow_->Check([this](const CheckViolation& v) {
+    QWidget* current = PagesParam->currentWidget();
+    bool visible = current && current->objectName().toStdString() == v.redrawTab;
+    if (v.redraw == CheckRedraw::Always || (v.redraw == CheckRedraw::WhenVisible && visible))
+      RedrawTab(v.redrawTab);
+  });
   if (!outcome.passed && outcome.answer == CheckAnswer::GotoControl && outcome.stoppedAt) {
     const CheckTarget& t = outcome.stoppedAt->target;
     GotoCheckTarget(t.tab, t.control, t.row, t.column);
@@ -157,35 +98,21 @@ bool TForm2::Check_All() {
   return outcome.passed;
 }
 
-bool TForm2::WriteWithMessages(const QString& path, const QByteArray& bytes, bool clockFile) {
-  switch (SaveFileAtomic(path, bytes)) {
-    case SaveResult::Ok:
-      return true;
-    case SaveResult::CannotReplace:
-      // The clock file is created anew: any failure is a failure to create it.
-      ShowError(clockFile ? kMsgCannotCreate : kMsgCannotReplace);
-      return false;
-    case SaveResult::CannotCreate:
-      ShowError(kMsgCannotCreate);
-      return false;
-  }
-  return false;
-}
+void TForm2::B_SaveClick() { SaveConfiguration(); }
 
-void TForm2::B_SaveClick() {
+bool TForm2::SaveConfiguration() {
   UnLoad_All();
-  if (!Check_All()) return;
-  std::string text = WriteConfigTextCrLf(doc_.edited);
+  if (!Check_All()) return false;
   if (settings_.ListModeOpenSave && saveFolder_.isEmpty()) {
     saveFolder_ = QString::fromStdString(settings_.ListPathSave);
   }
   QString proposed = ToQ(ProposedSaveName(settings_.MaskMode, ComposeFileName(settings_, "", "")));
   QString path = fileDialogs_->SaveFile(this, saveFolder_, proposed,
                                         QtNameFilters(SaveDialogFilter()), QStringLiteral("ini"));
-  if (path.isEmpty()) return;
-  if (!WriteWithMessages(path, QByteArray::fromStdString(text), false)) return;
-  doc_.Stored();
-  Confirm(kMsgSaved);
+  if (path.isEmpty()) return false;
+  if (!workflow_->SaveTo(path)) return false;
+  setWindowModified(false);
+  return true;
 }
 
 void TForm2::B_SaveToDeviceClick() {
@@ -193,31 +120,29 @@ void TForm2::B_SaveToDeviceClick() {
   if (!Check_All()) return;
   formLogicalDisks_->exec();
   if (!formLogicalDisks_->SelectedDrive()) return;
-  QDir root(formLogicalDisks_->SelectedDiskRoot());
-  std::string text = WriteConfigTextCrLf(doc_.edited);
-  if (!WriteWithMessages(root.filePath(QStringLiteral("config.ini")),
-                         QByteArray::fromStdString(text), false)) {
-    return;
-  }
-  if (!WriteWithMessages(root.filePath(QStringLiteral("clock.txt")),
-                         QByteArray::fromStdString(ClockFileBytes()), true)) {
-    return;
-  }
-  doc_.Stored();
-  Confirm(kMsgWrittenToDevice);
+  if (workflow_->WriteToPanel(formLogicalDisks_->SelectedDiskRoot())) setWindowModified(false);
 }
 
 void TForm2::B_DefaultClick() {
-  TFormOkMessage& ask = FormOkMessage();
-  ask.SetMessages(QString::fromUtf8(kMsgAskDefaults.message),
-                  QString::fromUtf8(kMsgAskDefaults.recommendation), true);
-  if (ask.exec() != TFormOkMessage::kResultContinue) return;
+  // Unsaved edits: their question is the only one, its "Не сохранять" confirms.
+  switch (AskAboutUnsavedEdits()) {
+    case DocumentWorkflow::UnsavedEdits::None:
+      if (!workflow_->AskDefaults()) return;
+      break;
+    case DocumentWorkflow::UnsavedEdits::Save:
+      if (!SaveConfiguration()) return;
+      break;
+    case DocumentWorkflow::UnsavedEdits::Discard:
+      break;
+    case DocumentWorkflow::UnsavedEdits::Stay:
+      return;
+  }
   PagesParam->hide();
-  doc_.Reset();
-  FormDialogSetKeyConfig().SetKeyText(QString());
+  workflow_->ResetToDefaults();
   Redraw_All();
   FormatStaticTextStatus(QString(), kStatusDefault, false, QString(), doc_.edited.GetVersion());
   SetTitle(QString());
+  TakeBaselineFromTabs();
   PagesParam->show();
 }
 

@@ -7,8 +7,7 @@
 #include "files/container.h"
 #include "model/messages.h"
 #include "model/text_buffer.h"
-#include "gui/dialogs/form_dialog_set_key_config.h"
-#include "gui/dialogs/form_error_message.h"
+#include "gui/dialogs/message_service.h"
 
 namespace kestrin {
 
@@ -17,26 +16,25 @@ namespace {
 // Blanks around a key do not count (the same rule as the key preparation).
 bool BlankKey(std::string_view key) { return key.find_first_not_of(' ') == std::string_view::npos; }
 
-void ShowContainerError(TFormErrorMessage& errorDialog, const MessagePair& pair) {
-  errorDialog.SetMessages(QString::fromUtf8(pair.message), QString::fromUtf8(pair.recommendation), true, false);
-  errorDialog.exec();
+void ShowContainerError(MessageService& messages, const MessagePair& pair) {
+  messages.Error(QString::fromUtf8(pair.message), QString::fromUtf8(pair.recommendation), true,
+                 false);
 }
 
 }  // namespace
 
 bool CryptoLoadFromFile(const QString& path, std::string& key, TextBuffer& buffer,
-                        TFormDialogSetKeyConfig& keyDialog, TFormErrorMessage& errorDialog,
-                        std::string& lastAppliedKey) {
-  keyDialog.SetOpeningLayout();
-  keyDialog.SetErrorKeyVisible(true);
+                        MessageService& messages, std::string& lastAppliedKey) {
+  messages.PrepareKeyForOpening();
+  messages.SetWrongKeyVisible(true);
   bool asking = true;
   bool accepted = true;
   while (asking) {
     if (BlankKey(key)) accepted = false;
     while (asking && !accepted) {
-      if (keyDialog.KeyText().isEmpty()) keyDialog.SetErrorKeyVisible(false);
-      if (keyDialog.exec() == TFormDialogSetKeyConfig::kResultApply) {
-        key = FromQ(keyDialog.KeyText());
+      if (messages.KeyText().isEmpty()) messages.SetWrongKeyVisible(false);
+      if (messages.AskKey()) {
+        key = FromQ(messages.KeyText());
         lastAppliedKey = key;
         accepted = !BlankKey(key);
       } else {
@@ -52,15 +50,15 @@ bool CryptoLoadFromFile(const QString& path, std::string& key, TextBuffer& buffe
         asking = false;
         break;
       case kContainerBadHeader:
-        ShowContainerError(errorDialog, kMsgContainerHeader);
+        ShowContainerError(messages, kMsgContainerHeader);
         accepted = asking = false;
         break;
       case kContainerBadSize:
-        ShowContainerError(errorDialog, kMsgContainerSize);
+        ShowContainerError(messages, kMsgContainerSize);
         accepted = asking = false;
         break;
       case kContainerBadCheck:
-        keyDialog.SetErrorKeyVisible(true);
+        messages.SetWrongKeyVisible(true);
         accepted = false;
         break;
       default:  // a key too short: ask again
@@ -71,9 +69,9 @@ bool CryptoLoadFromFile(const QString& path, std::string& key, TextBuffer& buffe
   return accepted;
 }
 
-bool CryptoLoadFromFile(const QString& path, std::string& key, ConfigDocument& doc) {
-  return CryptoLoadFromFile(path, key, doc.text, FormDialogSetKeyConfig(), FormErrorMessage(),
-                            doc.lastAppliedKey);
+bool CryptoLoadFromFile(const QString& path, std::string& key, ConfigDocument& doc,
+                        MessageService& messages) {
+  return CryptoLoadFromFile(path, key, doc.text, messages, doc.lastAppliedKey);
 }
 
 }  // namespace kestrin

@@ -1,5 +1,6 @@
 #include "files/qt/settings_store.h"
 
+#include <QApplication>
 #include <QSettings>
 
 #include "files/settings_hives.h"
@@ -46,7 +47,8 @@ void SettingsStore::Notify(const QString& message, const QString& recommendation
     CurrentNotifier()(message, recommendation);
     return;
   }
-  TFormErrorMessage& dialog = FormErrorMessage();
+  // No window handed a notifier in: a dialog of its own over the active window.
+  TFormErrorMessage dialog(QApplication::activeWindow());
   dialog.SetMessages(message, recommendation, false, true);
   dialog.exec();
 }

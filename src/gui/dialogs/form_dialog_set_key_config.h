@@ -52,10 +52,4 @@ class TFormDialogSetKeyConfig : public QDialog {
   QPointer<QWidget> centreOn_;
 };
 
-TFormDialogSetKeyConfig& FormDialogSetKeyConfig();
-
-// Creates the three program-wide dialogs now, owned by (and centred on) the
-// main window. Without this call they are made on first use, without owner.
-void CreateDialogs(QWidget* mainWindow);
-
 }  // namespace kestrin

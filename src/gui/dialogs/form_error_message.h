@@ -50,7 +50,4 @@ class TFormErrorMessage : public QDialog {
   QPointer<QWidget> centreOn_;
 };
 
-// The program-wide instance, created on first use (or by CreateDialogs).
-TFormErrorMessage& FormErrorMessage();
-
 }  // namespace kestrin

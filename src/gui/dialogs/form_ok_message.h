@@ -42,6 +42,4 @@ class TFormOkMessage : public QDialog {
   QPointer<QWidget> centreOn_;
 };
 
-TFormOkMessage& FormOkMessage();
-
 }  // namespace kestrin

@@ -25,7 +25,7 @@ class StartupTest : public WindowTest {
     defaults.SetDefaults();
     EXPECT_EQ(window->Document().edited.GetVersion(), "Config RQX7 soft v.3.0");
     EXPECT_EQ(WriteConfigTextCrLf(window->Document().edited), WriteConfigTextCrLf(defaults));
-    EXPECT_EQ(w.windowTitle(), kTitle);
+    EXPECT_EQ(ShownTitle(w), kTitle);
     EXPECT_EQ(w.StatusLabel()->text(), kDefaultStatus);
     EXPECT_EQ(w.StatusLabel()->palette().color(QPalette::WindowText), QColor(0, 128, 0));
     EXPECT_TRUE(w.LoadedPath().isEmpty());
@@ -63,8 +63,8 @@ TEST_F(StartupTest, DebugSwitchInCapitalsShowsTextTabAndLoadsConfigIni) {
   EXPECT_EQ(w.Pages()->tabText(w.Pages()->indexOf(debugTab)), QStringLiteral("Текст"));
   EXPECT_TRUE(Find<QPlainTextEdit>("Memo1")->toPlainText().contains(QStringLiteral("Офис ООО Ромашка")));
   EXPECT_EQ(QFileInfo(w.LoadedPath()), QFileInfo(ini));
-  EXPECT_TRUE(w.windowTitle().startsWith(kTitle));
-  EXPECT_TRUE(w.windowTitle().endsWith(QStringLiteral("config.ini")));
+  EXPECT_TRUE(ShownTitle(w).startsWith(kTitle));
+  EXPECT_TRUE(ShownTitle(w).endsWith(QStringLiteral("config.ini")));
   QString status = w.StatusLabel()->text();
   EXPECT_TRUE(status.startsWith(QStringLiteral("Конфигурация сохраненная (") +
                                 ToQ(window->Document().edited.GetVersion()) + QStringLiteral(") от ")))
@@ -112,7 +112,7 @@ TEST_F(StartupTest, ContainerWithMixedCaseExtensionAsksTheKeyFirst) {
   EXPECT_EQ(window->Document().edited.GetLoopName(2), W("Ёлочный зал"));
   EXPECT_EQ(window->Document().edited.GetExitDelay(1), 30);
   EXPECT_TRUE(w.StatusLabel()->text().startsWith(QStringLiteral("Конфигурация сохраненная (")));
-  EXPECT_TRUE(w.windowTitle().endsWith(QStringLiteral("Panel.CrY")));
+  EXPECT_TRUE(ShownTitle(w).endsWith(QStringLiteral("Panel.CrY")));
 }
 
 TEST_F(StartupTest, AbandonedContainerFallsBackToExactDefaults) {

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -19,6 +20,7 @@
 #include "files/drive_list.h"
 #include "files/qt/file_dialogs.h"
 #include "support/qt_modal_driver.h"
+#include "gui/dialogs/dialog_message_service.h"
 #include "gui/dialogs/form_dialog_set_key_config.h"
 #include "gui/dialogs/form_error_message.h"
 #include "gui/dialogs/form_ok_message.h"
@@ -63,6 +65,11 @@ inline QString Describe(QWidget* w) {
   return w->objectName();
 }
 
+// The title as the window system shows it ("[*]" resolved).
+inline QString ShownTitle(const QWidget& window) {
+  return window.windowHandle() ? window.windowHandle()->title() : QString();
+}
+
 inline void Click(QWidget* dialog, const char* button) { ModalDriver::Click(dialog, button); }
 
 inline QByteArray ReadBytes(const QString& path) {
@@ -93,7 +100,6 @@ class WindowTest : public ::testing::Test {
     ASSERT_TRUE(dir.isValid());
     QDir(dir.path()).mkpath(QStringLiteral("work"));
     QDir(dir.path()).mkpath(QStringLiteral("disk"));
-    FormDialogSetKeyConfig().SetKeyText(QString());
     HideHint(false);
     modals.SetDescriber(Describe);
     drives.SetDrives({{"disk", (Path("disk") + QLatin1Char('/')).toStdString(),
@@ -120,11 +126,15 @@ class WindowTest : public ::testing::Test {
     options.drives = &drives;
     options.fileDialogs = &dialogs;
     options.settings = Store();
+    options.messages = messages;
     window = std::make_unique<TForm2>(options);
     window->show();
     QApplication::setActiveWindow(window.get());
     return *window;
   }
+
+  // The window's own key dialog.
+  TFormDialogSetKeyConfig& KeyDialog() const { return window->OwnMessages()->KeyDialog(); }
 
   template <class T = QWidget>
   T* Find(const char* name) const {
@@ -135,6 +145,7 @@ class WindowTest : public ::testing::Test {
   FakeFileDialogs dialogs;
   FakeDriveList drives;
   ModalDriver modals{ModalDriver::Pace::EveryTick};
+  MessageService* messages = nullptr;  // null: the window's own dialogs
   std::unique_ptr<TForm2> window;
 };
 

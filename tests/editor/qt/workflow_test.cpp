@@ -61,7 +61,7 @@ TEST_F(WorkflowTest, OpenEditSaveWritesTheEditedText) {
   EXPECT_TRUE(dialogs.lastSelected.contains(QStringLiteral("*.ini *.gsm *.cry")));
   EXPECT_EQ(QFileInfo(window->LoadedPath()), QFileInfo(source));
   QString statusAfterOpen = window->StatusLabel()->text();
-  QString titleAfterOpen = window->windowTitle();
+  QString titleAfterOpen = ShownTitle(*window);
 
   // Saved once, then with one field changed. (The file's password has letters,
   // which the digital field drops, so the checks need a valid one.)
@@ -100,7 +100,7 @@ TEST_F(WorkflowTest, OpenEditSaveWritesTheEditedText) {
   EXPECT_EQ(second.toStdString(), WriteConfigTextCrLf(window->Document().edited));
   // Saving changes neither the status line nor the title.
   EXPECT_EQ(window->StatusLabel()->text(), statusAfterOpen);
-  EXPECT_EQ(window->windowTitle(), titleAfterOpen);
+  EXPECT_EQ(ShownTitle(*window), titleAfterOpen);
 }
 
 TEST_F(WorkflowTest, SaveRefusedByChecksShowsNoFileDialog) {
@@ -286,7 +286,7 @@ TEST_F(WorkflowTest, LockFileWithdrawsWriteToDeviceUntilDefaults) {
   EXPECT_FALSE(toDevice->isEnabled());
   EXPECT_TRUE(window->ReadOnly());
 
-  FormDialogSetKeyConfig().SetKeyText(QStringLiteral("typed"));
+  KeyDialog().SetKeyText(QStringLiteral("typed"));
   modals.ThenClick("BitBtnContinue");
   Press("B_Default");
   EXPECT_TRUE(modals.seen.value(1).contains(
@@ -297,8 +297,8 @@ TEST_F(WorkflowTest, LockFileWithdrawsWriteToDeviceUntilDefaults) {
   EXPECT_TRUE(toDevice->isEnabled());
   EXPECT_FALSE(window->ReadOnly());
   EXPECT_EQ(window->Document().edited.GetVersion(), "Config RQX7 soft v.3.0");
-  EXPECT_TRUE(FormDialogSetKeyConfig().KeyText().isEmpty());
-  EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral("=>   ")));
+  EXPECT_TRUE(KeyDialog().KeyText().isEmpty());
+  EXPECT_TRUE(ShownTitle(*window).endsWith(QStringLiteral("=>   ")));
   EXPECT_EQ(Find<QLineEdit>("E_Common_KEY")->text(), QString());
 }
 
@@ -312,7 +312,7 @@ TEST_F(WorkflowTest, DefaultsRefusedKeepTheConfiguration) {
 
 TEST_F(WorkflowTest, ContainerByExtensionTriesTheKeyDialogTextFirst) {
   QString cry = Copy(kContainerFixture, QStringLiteral("PANEL.CRY"));
-  FormDialogSetKeyConfig().SetKeyText(ContainerKey());
+  KeyDialog().SetKeyText(ContainerKey());
   dialogs.openAnswer = cry;
   Press("B_Open");
   EXPECT_EQ(modals.seen, QStringList());  // the typed key opened it at once
@@ -334,7 +334,7 @@ TEST_F(WorkflowTest, FailedOpensLeaveTheConfigurationAsItWas) {
   dialogs.openAnswer = source;
   Press("B_Open");
   const std::string before = WriteConfigTextCrLf(window->Document().edited);
-  const QString title = window->windowTitle();
+  const QString title = ShownTitle(*window);
 
   // A container given up on at the key dialog: the text buffer is emptied.
   dialogs.openAnswer = Copy(kContainerFixture, QStringLiteral("x.cry"));
@@ -356,7 +356,7 @@ TEST_F(WorkflowTest, FailedOpensLeaveTheConfigurationAsItWas) {
   Press("B_Open");
   EXPECT_EQ(modals.seen, (QStringList{QStringLiteral("key"), kCannotOpen, kCannotOpen}));
   EXPECT_EQ(WriteConfigTextCrLf(window->Document().edited), before);
-  EXPECT_EQ(window->windowTitle(), title);
+  EXPECT_EQ(ShownTitle(*window), title);
   EXPECT_EQ(QFileInfo(window->LoadedPath()), QFileInfo(source));
 
   // Cancelling the open dialog does nothing at all.
@@ -410,7 +410,7 @@ TEST_F(WorkflowTest, ListModeOpensARowInPlaceOfTheTabs) {
   EXPECT_TRUE(window->Pages()->isVisible());
   EXPECT_TRUE(Find<QWidget>("B_SaveToDevice")->isVisible());
   EXPECT_TRUE(window->StatusLabel()->text().startsWith(QStringLiteral("Конфигурация прибора (")));
-  EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral("panel.cry")));
+  EXPECT_TRUE(ShownTitle(*window).endsWith(QStringLiteral("panel.cry")));
 
   // A failed row stays in list mode.
   Press("B_Open");

@@ -10,8 +10,10 @@
 
 #include "model/codec.h"
 #include "model/text_buffer.h"
+#include "gui/dialogs/dialog_message_service.h"
 #include "gui/dialogs/form_dialog_set_key_config.h"
 #include "gui/dialogs/form_error_message.h"
+#include "gui/dialogs/form_ok_message.h"
 #include "support/qt_modal_driver.h"
 #include "support/test_text.h"
 
@@ -44,6 +46,8 @@ class CryptoLoad : public ::testing::Test {
   }
   TFormDialogSetKeyConfig keyDialog;
   TFormErrorMessage errorDialog;
+  TFormOkMessage okDialog;
+  DialogMessageService messages{errorDialog, okDialog, keyDialog};
   TextBuffer buffer;
   std::string lastAppliedKey;
 };
@@ -68,7 +72,7 @@ TEST_F(CryptoLoad, WrongKeyIsAskedAgainThenTheRightOneOpens) {
         Apply(d, QStringLiteral("Ключ-1"));
       });
   std::string key;
-  ASSERT_TRUE(CryptoLoadFromFile(kFixture, key, buffer, keyDialog, errorDialog, lastAppliedKey));
+  ASSERT_TRUE(CryptoLoadFromFile(kFixture, key, buffer, messages, lastAppliedKey));
   EXPECT_FALSE(firstErrorLine);  // the edit was empty
   EXPECT_TRUE(secondErrorLine);
   EXPECT_EQ(editOnSecond, QStringLiteral("Ключ 2"));
@@ -86,7 +90,7 @@ TEST_F(CryptoLoad, WrongKeyIsAskedAgainThenTheRightOneOpens) {
 TEST_F(CryptoLoad, GivenKeyOpensWithoutAsking) {
   ModalDriver driver;
   std::string key = W("  Ключ-1 ");
-  ASSERT_TRUE(CryptoLoadFromFile(kFixture, key, buffer, keyDialog, errorDialog, lastAppliedKey));
+  ASSERT_TRUE(CryptoLoadFromFile(kFixture, key, buffer, messages, lastAppliedKey));
   EXPECT_EQ(driver.Unexpected(), 0);
   EXPECT_EQ(key, W("  Ключ-1 "));  // as typed, untrimmed
   EXPECT_EQ(buffer.LineCount(), 3u);
@@ -103,7 +107,7 @@ TEST_F(CryptoLoad, GivingUpAndBlankKeys) {
           errorLineAfterBlank = ErrorLineShown(d);
           Button(d, "BtnCancel")->click();
         });
-    EXPECT_FALSE(CryptoLoadFromFile(kFixture, key, buffer, keyDialog, errorDialog, lastAppliedKey));
+    EXPECT_FALSE(CryptoLoadFromFile(kFixture, key, buffer, messages, lastAppliedKey));
     EXPECT_EQ(driver.StepsRun(), 2);
     EXPECT_EQ(driver.Unexpected(), 0);
     EXPECT_EQ(lastAppliedKey, "   ");
@@ -114,7 +118,7 @@ TEST_F(CryptoLoad, GivingUpAndBlankKeys) {
   ModalDriver closer;
   closer.Then([](QDialog* d) { d->close(); });
   key.clear();
-  EXPECT_FALSE(CryptoLoadFromFile(kFixture, key, buffer, keyDialog, errorDialog, lastAppliedKey));
+  EXPECT_FALSE(CryptoLoadFromFile(kFixture, key, buffer, messages, lastAppliedKey));
   EXPECT_EQ(closer.StepsRun(), 1);
 }
 
@@ -145,7 +149,7 @@ TEST_F(CryptoLoadErrors, WrongHeaderShowsTheSignatureMessage) {
     Button(d, "B_Cancel")->click();
   });
   std::string key = W("Ключ-1");
-  EXPECT_FALSE(CryptoLoadFromFile(path, key, buffer, keyDialog, errorDialog, lastAppliedKey));
+  EXPECT_FALSE(CryptoLoadFromFile(path, key, buffer, messages, lastAppliedKey));
   EXPECT_EQ(message, QStringLiteral("Ошибка контрольной сигнатуры файла конфигурации - файл не "
                                     "относится к устройству") +
                          QString(41, QLatin1Char(' ')) +
@@ -165,7 +169,7 @@ TEST_F(CryptoLoadErrors, BodyOfWrongSizeShowsTheSizeMessage) {
     Button(d, "B_Cancel")->click();
   });
   std::string key = W("Ключ-1");
-  EXPECT_FALSE(CryptoLoadFromFile(path, key, buffer, keyDialog, errorDialog, lastAppliedKey));
+  EXPECT_FALSE(CryptoLoadFromFile(path, key, buffer, messages, lastAppliedKey));
   EXPECT_EQ(message, QStringLiteral("Ошибка размера файла конфигурации - файл не верный "));
   EXPECT_EQ(driver.StepsRun(), 1);
 }

@@ -5,8 +5,11 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "gui/widgets/button_face.h"
 #include "gui/widgets/focus_colours.h"
+#include "gui/dialogs/dialog_message_service.h"
 #include "gui/dialogs/form_dialog_set_key_config.h"
 #include "gui/dialogs/form_error_message.h"
 #include "gui/dialogs/form_ok_message.h"
@@ -331,31 +334,41 @@ TEST(ButtonFaces, FrameImageAndTagRules) {
   EXPECT_EQ(button.iconSize(), QSize(114, 44));
 }
 
-TEST(ProgramDialogs, OneInstanceEachCentredOnTheMainWindow) {
-  EXPECT_EQ(&FormErrorMessage(), &FormErrorMessage());
+TEST(ProgramDialogs, EachWindowOwnsItsDialogsCentredOnIt) {
   auto* owner = new QWidget;
   owner->setGeometry(100, 120, 900, 700);
   owner->show();
-  CreateDialogs(owner);
-  EXPECT_EQ(FormOkMessage().parentWidget(), owner);
-  EXPECT_EQ(FormDialogSetKeyConfig().parentWidget(), owner);
+  auto service = std::make_unique<DialogMessageService>(owner);
+  EXPECT_EQ(service->OkDialog().parentWidget(), owner);
+  EXPECT_EQ(service->KeyDialog().parentWidget(), owner);
+  EXPECT_EQ(service->ErrorDialog().objectName(), QStringLiteral("FormErrorMessage"));
 
-  TFormOkMessage& ok = FormOkMessage();
-  ok.SetMessages(QStringLiteral("Операция выполнена"), QString(), false);
   ModalDriver driver;
   QPoint centre;
+  QString shown;
   driver.Then([&](QDialog* d) {
     centre = d->frameGeometry().center();
+    shown = d->findChild<QLabel*>(QStringLiteral("StaticTextMessage"))->text();
     d->reject();
   });
-  EXPECT_EQ(ok.exec(), TFormOkMessage::kResultCancel);
+  EXPECT_EQ(service->Confirm(QStringLiteral("Операция выполнена"), QString(), false),
+            TFormOkMessage::kResultCancel);
+  EXPECT_EQ(shown, QStringLiteral("Операция выполнена"));
   EXPECT_LE((centre - owner->frameGeometry().center()).manhattanLength(), 4);
 
-  // The dialogs go with their owner and are made again on the next use.
+  // The key text stays between questions; "Применить" answers true.
+  service->SetKeyText(QStringLiteral("K1"));
+  driver.Then([](QDialog* d) { Button(d, "BtnOK")->click(); });
+  EXPECT_TRUE(service->AskKey());
+  EXPECT_EQ(service->KeyText(), QStringLiteral("K1"));
+  driver.Then([](QDialog* d) { d->reject(); });
+  EXPECT_FALSE(service->AskKey());
+
+  // The dialogs go with their owner; a service without one owns its own.
+  service.reset();
   delete owner;
-  TFormErrorMessage& again = FormErrorMessage();
-  EXPECT_EQ(again.parentWidget(), nullptr);
-  EXPECT_EQ(again.objectName(), QStringLiteral("FormErrorMessage"));
+  DialogMessageService alone;
+  EXPECT_EQ(alone.ErrorDialog().parentWidget(), nullptr);
 }
 
 TEST(FocusColours, NormalColourFollowsTheControlKind) {

@@ -1,0 +1,161 @@
+#include "editor/document_workflow.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFileInfo>
+
+#include "files/file_bytes.h"
+#include "files/qt/crypto_load.h"
+#include "files/qt/save_file.h"
+#include "gui/dialogs/form_ok_message.h"
+#include "gui/dialogs/message_service.h"
+#include "gui/widgets/qt_text.h"
+#include "model/writer.h"
+
+namespace kestrin {
+
+DocumentWorkflow::DocumentWorkflow(ConfigDocument& doc, MessageService& messages,
+                                   ReportDialogs reportDialogs)
+    : doc_(doc), messages_(messages), reportDialogs_(std::move(reportDialogs)) {}
+
+void DocumentWorkflow::ShowError(const MessagePair& pair) {
+  messages_.Error(QString::fromUtf8(pair.message), QString::fromUtf8(pair.recommendation), true,
+                  false);
+}
+
+void DocumentWorkflow::Confirm(const MessagePair& pair) {
+  messages_.Confirm(QString::fromUtf8(pair.message), QString::fromUtf8(pair.recommendation),
+                    false);
+}
+
+bool DocumentWorkflow::LoadPlainFile(const QString& path) {
+  std::string bytes;
+  // Folders, devices and oversized files are refused before anything changes.
+  if (ReadFileBytes(path.toStdString(), bytes) != ReadStatus::Ok) {
+    ShowError(kMsgCannotOpen);
+    return false;
+  }
+  doc_.text.SetBytes(bytes);
+  LoadModelFromText(doc_.edited, doc_.text, doc_.lexPipe, doc_.scratchElement, std::string());
+  return true;
+}
+
+bool DocumentWorkflow::Open(const QString& path, const std::string& firstKey) {
+  if (IsContainerPath(path.toStdString())) {
+    std::string key = firstKey;
+    if (!CryptoLoadFromFile(path, key, doc_, messages_)) {
+      doc_.text.Clear();
+      return false;
+    }
+    LoadModelFromText(doc_.edited, doc_.text, doc_.lexPipe, doc_.scratchElement, key);
+  } else if (!LoadPlainFile(path)) {
+    return false;
+  }
+  doc_.Loaded(QFileInfo(path).absoluteFilePath().toStdString());
+  return true;
+}
+
+void DocumentWorkflow::LoadDefaults() {
+  // Exactly the defaults: reading an empty text would clear the version.
+  doc_.text.Clear();
+  doc_.Reset();
+}
+
+StatusLine DocumentWorkflow::Status(const QString& path, int kind, const QString& date,
+                                    const std::string& version) {
+  const bool locked = !path.isEmpty() && LockFileBeside(path.toStdString());
+  StatusLine line = ComposeStatusLine(kind, FromQ(date), version, locked);
+  if (locked) {
+    messages_.Error(QString::fromUtf8(kMsgLocked.message),
+                    QString::fromUtf8(kMsgLocked.recommendation), false, true);
+  }
+  doc_.SetReadOnly(locked);
+  return line;
+}
+
+CheckOutcome DocumentWorkflow::Check(
+    const std::function<void(const CheckViolation&)>& onDefaultApplied) {
+  return RunChecks(
+      doc_.edited,
+      {[this](const CheckViolation& v) {
+         const QString message = QString::fromStdString(v.message);
+         const QString recommendation = QString::fromStdString(v.recommendation);
+         const int result =
+             v.dialog == CheckDialog::ErrorContinue
+                 ? messages_.ErrorContinue(message, recommendation, v.offerDefault)
+                 : messages_.Error(message, recommendation, v.showFix, v.showContinue);
+         return CheckAnswerFromDialogResult(result);
+       },
+       onDefaultApplied});
+}
+
+bool DocumentWorkflow::WriteWithMessages(const QString& path, const QByteArray& bytes,
+                                         bool clockFile) {
+  switch (SaveFileAtomic(path, bytes)) {
+    case SaveResult::Ok:
+      return true;
+    case SaveResult::CannotReplace:
+      // The clock file is created anew: any failure is a failure to create it.
+      ShowError(clockFile ? kMsgCannotCreate : kMsgCannotReplace);
+      return false;
+    case SaveResult::CannotCreate:
+      ShowError(kMsgCannotCreate);
+      return false;
+  }
+  return false;
+}
+
+bool DocumentWorkflow::SaveTo(const QString& path) {
+  const std::string text = WriteConfigTextCrLf(doc_.edited);
+  if (!WriteWithMessages(path, QByteArray::fromStdString(text), false)) return false;
+  doc_.Stored();
+  Confirm(kMsgSaved);
+  return true;
+}
+
+bool DocumentWorkflow::WriteToPanel(const QString& panelRoot) {
+  const QDir root(panelRoot);
+  const std::string text = WriteConfigTextCrLf(doc_.edited);
+  if (!WriteWithMessages(root.filePath(QStringLiteral("config.ini")),
+                         QByteArray::fromStdString(text), false)) {
+    return false;
+  }
+  if (!WriteWithMessages(root.filePath(QStringLiteral("clock.txt")),
+                         QByteArray::fromStdString(ClockFileBytes()), true)) {
+    return false;
+  }
+  doc_.Stored();
+  Confirm(kMsgWrittenToDevice);
+  return true;
+}
+
+bool DocumentWorkflow::AskDefaults() {
+  return messages_.Confirm(QString::fromUtf8(kMsgAskDefaults.message),
+                           QString::fromUtf8(kMsgAskDefaults.recommendation),
+                           true) == TFormOkMessage::kResultContinue;
+}
+
+void DocumentWorkflow::ResetToDefaults() {
+  doc_.Reset();
+  messages_.SetKeyText(QString());
+}
+
+DocumentWorkflow::UnsavedEdits DocumentWorkflow::AskAboutUnsavedEdits() {
+  // An armed panel's configuration cannot be written back: nothing to keep.
+  if (doc_.ReadOnly() || !doc_.IsChanged()) return UnsavedEdits::None;
+  switch (messages_.AskSaveChanges()) {
+    case SaveChangesAnswer::Save:
+      return UnsavedEdits::Save;
+    case SaveChangesAnswer::Discard:
+      return UnsavedEdits::Discard;
+    case SaveChangesAnswer::Cancel:
+      break;
+  }
+  return UnsavedEdits::Stay;
+}
+
+bool DocumentWorkflow::Print(QWidget* parent) {
+  return PrintReport(parent, doc_.edited, QString(), reportDialogs_);
+}
+
+}  // namespace kestrin
