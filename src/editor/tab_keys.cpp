@@ -11,6 +11,7 @@
 #include "gui/widgets/focus_colours.h"
 #include "editor/grid_editors.h"
 #include "editor/keys_find.h"
+#include "files/qt/file_dialogs.h"
 #include "gui/widgets/hints.h"
 #include "gui/widgets/qt_text.h"
 #include "model/catalogues.h"
@@ -65,8 +66,6 @@ TabKeys::TabKeys(T_Command_DEVICE& model, QWidget* parent) : TabSheet(model, "Ta
   T_HideToolTip->setSingleShot(true);
   connect(T_HideToolTip, &QTimer::timeout, this, [this] { ST_MessText->hide(); });
 }
-
-TabKeys::~TabKeys() = default;
 
 void TabKeys::Create() {
   showCodes_ = false;

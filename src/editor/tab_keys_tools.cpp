@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalBlocker>
@@ -52,6 +53,8 @@ QString KeysImportProblems(const KeysCsvImport& result) {
   if (rest > 0) lines << QStringLiteral("и ещё неверных строк: %1").arg(rest);
   return lines.join(QLatin1Char('\n'));
 }
+
+TabKeys::~TabKeys() = default;
 
 void TabKeys::SetFileDialogs(FileDialogs* dialogs) { dialogs_ = dialogs; }
 

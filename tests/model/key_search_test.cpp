@@ -34,8 +34,8 @@ TEST(LowerCp1251, FoldsLatinAndEveryCyrillicCapitalOnly) {
   EXPECT_EQ(LowerCp1251(0xB2), 0xB3);  // І
   EXPECT_EQ(LowerCp1251(0xA5), 0xB4);  // Ґ
   // Lower case, digits and signs are left alone; "[" lies between the cases.
-  for (unsigned char b : {0xE0, 0xFF, 0xB8, 0xB3, '0', '*', '[', 'a', '@'})
-    EXPECT_EQ(LowerCp1251(b), b) << int(b);
+  for (int b : {0xE0, 0xFF, 0xB8, 0xB3, int('0'), int('*'), int('['), int('a'), int('@')})
+    EXPECT_EQ(LowerCp1251(static_cast<unsigned char>(b)), b) << b;
 }
 
 TEST_F(KeySearchTest, NameContainsTextInAnyLetterCase) {

@@ -45,6 +45,10 @@ QStringList ChooseFromMenu(TabKeys* tab, QContextMenuEvent::Reason reason, const
     if (whileOpen) whileOpen(menu);
     QAction* chosen = menu->findChild<QAction*>(QString::fromLatin1(action));
     if (!chosen) chosen = tab->findChild<QAction*>(QString::fromLatin1(action));
+    if (!chosen) {  // nothing to choose: the menu is only looked at
+      KeyClick(menu, Qt::Key_Escape);
+      return;
+    }
     menu->setActiveAction(chosen);
     KeyClick(menu, Qt::Key_Return);
   });
@@ -160,6 +164,28 @@ TEST_F(KeysCsvMenuTest, BadTableShowsItsRowsAndChangesNothing) {
   host.tab->ImportKeysCsvClick();
   ASSERT_EQ(modals.seen.size(), 2);
   EXPECT_EQ(modals.seen[1], Pair(kMsgCannotOpen));
+}
+
+// In the main window the menu asks the window's file dialogs, and an import
+// lands in the document the window saves.
+class KeysWindowTest : public test::WindowTest {};
+
+TEST_F(KeysWindowTest, CsvCommandsUseTheWindowsDialogsAndDocument) {
+  Start();
+  auto* tab = Find<TabKeys>("Tab_Keys");
+  ASSERT_NE(tab, nullptr);
+  dialogs.openAnswer = Work(QStringLiteral("keys.csv"));
+  ASSERT_TRUE(test::WriteBytes(dialogs.openAnswer,
+                               QStringLiteral("№;Пользователь\r\n12;Кассир\r\n").toUtf8()));
+  tab->ImportKeysCsvClick();
+  EXPECT_EQ(dialogs.openCalls, 1);
+  EXPECT_EQ(window->Document().edited.GetKeyName(12), Utf8ToModel("Кассир"));
+  EXPECT_EQ(tab->SG_Keys->Cell(1, 12), "Кассир");
+  dialogs.saveAnswer = Work(QStringLiteral("out.csv"));
+  tab->ExportKeysCsvClick();
+  EXPECT_EQ(dialogs.saveCalls, 1);
+  EXPECT_EQ(test::ReadBytes(dialogs.saveAnswer).toStdString(), ExportKeysCsv(window->Document().edited));
+  EXPECT_TRUE(modals.seen.isEmpty()) << modals.seen.join('\n').toStdString();
 }
 
 TEST(KeysImportProblems, NamesTheFirstRowsAndCountsTheRest) {
@@ -289,6 +315,40 @@ TEST_F(KeysFindTest, EscClosesAndGivesTheGridTheFocus) {
   CtrlF(grid());
   EXPECT_EQ(field()->text(), "ёлкин");
   EXPECT_EQ(field()->selectedText(), "ёлкин");
+}
+
+// Pictures for a human (scripts/screenshots-tabs): the find field open with a
+// match and without one, and the grid's context menu.
+TEST(TabsScreens, DISABLED_KeysTools) {
+  const QString dir = qEnvironmentVariable("KESTRIN_SHOTS", QDir::tempPath() + "/kestrin-tabs");
+  QDir().mkpath(dir);
+  TabHost<TabKeys> host;
+  const char* users[] = {"Директор", "Бухгалтер", "Кассир", "Охрана", "Ёлкин", "Кассир-2"};
+  for (int k = 1; k <= 6; ++k) {
+    host.model.SetKeyName(k, Utf8ToModel(users[k - 1]));
+    host.model.SetKeyMode(k, k % 3);
+    host.model.SetKeyCode(k, "1A2B3C" + std::to_string(k));
+  }
+  host.tab->Redraw();
+  auto save = [&](const char* name) {
+    QApplication::processEvents();
+    QImage img = host.window.grab().toImage();
+    QPainter p(&img);
+    if (QWidget* popup = QApplication::activePopupWidget())
+      p.drawImage(popup->mapToGlobal(QPoint(0, 0)) - host.window.mapToGlobal(QPoint(0, 0)),
+                  popup->grab().toImage());
+    EXPECT_TRUE(img.save(dir + "/" + name + ".png"));
+  };
+  host.tab->SG_Keys->setFocus();
+  host.tab->SG_Keys->SetCurrent(1, 1);
+  host.tab->OpenFind();
+  KeyClicks(host.tab->FindBar->E_Keys_Find, QStringLiteral("касс"));
+  KeyClick(host.tab->FindBar->E_Keys_Find, Qt::Key_F3);
+  save("keys_find");
+  KeyClicks(host.tab->FindBar->E_Keys_Find, QStringLiteral("q"));
+  save("keys_find_no_match");
+  KeyClick(host.tab->FindBar->E_Keys_Find, Qt::Key_Escape);
+  ChooseFromMenu(host.tab, QContextMenuEvent::Keyboard, "none", [&](QMenu*) { save("keys_menu"); });
 }
 
 }  // namespace
