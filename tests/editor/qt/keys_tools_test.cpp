@@ -141,6 +141,17 @@ TEST_F(KeysCsvMenuTest, ImportSetsTheKeysAndRedrawsTheGrid) {
   EXPECT_EQ(g->Cell(4, 17), "1-2,4");
 }
 
+TEST_F(KeysCsvMenuTest, AnEditorLeftOpenCannotOverwriteTheImport) {
+  dialogs.openAnswer = Path("over.csv");
+  ASSERT_TRUE(test::WriteBytes(dialogs.openAnswer, QStringLiteral("№;Пользователь\r\n12;Кассир\r\n").toUtf8()));
+  test::OpenCell(host.tab->SG_Keys, 1, 12);
+  KeyClicks(host.tab->NameEditor, QStringLiteral("Старое"));
+  host.tab->ImportKeysCsvClick();
+  if (host.tab->NameEditor->isVisible()) KeyClick(host.tab->NameEditor, Qt::Key_Return);
+  EXPECT_EQ(host.model.GetKeyName(12), Utf8ToModel("Кассир"));
+  EXPECT_EQ(host.tab->SG_Keys->Cell(1, 12), "Кассир");
+}
+
 TEST_F(KeysCsvMenuTest, BadTableShowsItsRowsAndChangesNothing) {
   dialogs.openAnswer = Path("bad.csv");
   const QString csv = QStringLiteral(
@@ -264,6 +275,11 @@ TEST_F(KeysFindTest, TypingFindsTheFirstAndEnterF3AndShiftF3WalkRound) {
   EXPECT_EQ(grid()->Row(), 250);
   F3(true);
   EXPECT_EQ(grid()->Row(), 100);
+  // F3 also works from the grid while the field is open.
+  grid()->setFocus();
+  KeyClick(grid(), Qt::Key_F3);
+  EXPECT_EQ(grid()->Row(), 250);
+  field()->setFocus();
   // Typing more starts again from the first key, though key 100 matches too.
   KeyClicks(field(), QStringLiteral("ИР"));
   EXPECT_EQ(grid()->Row(), 3);
