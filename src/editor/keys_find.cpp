@@ -34,6 +34,11 @@ KeysFindBar::KeysFindBar(QWidget* parent) : QWidget(parent) {
   row->addStretch(1);
   E_Keys_Find->installEventFilter(this);
   connect(E_Keys_Find, &QLineEdit::textEdited, this, &KeysFindBar::textEdited);
+  // The main window recolours a field when the focus comes or goes; queued,
+  // so that a field matching nothing stays red after it.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+    if (noMatch_ && (old == E_Keys_Find || now == E_Keys_Find)) SetWrongValueLook(E_Keys_Find);
+  }, Qt::QueuedConnection);
 }
 
 QString KeysFindBar::Text() const { return E_Keys_Find->text(); }

@@ -10,6 +10,7 @@
 #include "editor/keys_find.h"
 #include "editor/tab_keys.h"
 #include "files/atomic_file.h"
+#include "gui/widgets/focus_colours.h"
 #include "files/keys_csv.h"
 #include "model/messages.h"
 #include "tabs_test_util.h"
@@ -197,6 +198,32 @@ TEST_F(KeysWindowTest, CsvCommandsUseTheWindowsDialogsAndDocument) {
   EXPECT_EQ(dialogs.saveCalls, 1);
   EXPECT_EQ(test::ReadBytes(dialogs.saveAnswer).toStdString(), ExportKeysCsv(window->Document().edited));
   EXPECT_TRUE(modals.seen.isEmpty()) << modals.seen.join('\n').toStdString();
+}
+
+// The window colours focused fields; a field that matches nothing must stay
+// red, its text readable, when the focus comes and goes.
+TEST_F(KeysWindowTest, NoMatchColourOutlivesTheWindowsFocusColouring) {
+  Start();
+  window->Pages()->setCurrentWidget(Find<TabKeys>("Tab_Keys"));
+  auto* tab = Find<TabKeys>("Tab_Keys");
+  ASSERT_TRUE(test::WaitFor([&] { return window->isActiveWindow(); }));
+  tab->OpenFind();
+  QLineEdit* field = tab->FindBar->E_Keys_Find;
+  KeyClicks(field, QStringLiteral("qqq"));
+  ASSERT_TRUE(tab->FindBar->NoMatch());
+  const QColor red(255, 0, 0);
+  tab->SG_Keys->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(field->palette().color(QPalette::Base), red);
+  field->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(field->palette().color(QPalette::Base), red);
+  EXPECT_EQ(field->palette().color(QPalette::Text), tab->ST_MessText->palette().color(QPalette::WindowText));
+  // A match gives it the window's focus colour again.
+  KeyClick(field, Qt::Key_Backspace);
+  KeyClick(field, Qt::Key_Backspace);
+  KeyClick(field, Qt::Key_Backspace);
+  EXPECT_EQ(field->palette().color(QPalette::Base), FocusColour());
 }
 
 TEST(KeysImportProblems, NamesTheFirstRowsAndCountsTheRest) {
