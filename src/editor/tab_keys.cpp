@@ -10,6 +10,8 @@
 
 #include "gui/widgets/focus_colours.h"
 #include "editor/grid_editors.h"
+#include "editor/keys_find.h"
+#include "files/qt/file_dialogs.h"
 #include "gui/widgets/hints.h"
 #include "gui/widgets/qt_text.h"
 #include "model/catalogues.h"
@@ -42,6 +44,9 @@ TabKeys::TabKeys(T_Command_DEVICE& model, QWidget* parent) : TabSheet(model, "Ta
   SG_Keys->setFixedWidth(total + 2 * SG_Keys->frameWidth() + SG_Keys->verticalScrollBar()->sizeHint().width());
   SG_Keys->painter = [this](QPainter* p, const QRect& r, int col, int row, bool inUse) { DrawCell(p, r, col, row, inUse); };
   column->addWidget(SG_Keys, 1, Qt::AlignLeft);
+  CreateFind();
+  column->addWidget(FindBar, 0, Qt::AlignLeft);
+  CreateMenu();
 
   CB_HideKeyCodes = new QCheckBox(QStringLiteral("Показывать коды"), this);
   CB_HideKeyCodes->setObjectName("CB_HideKeyCodes");
@@ -53,10 +58,7 @@ TabKeys::TabKeys(T_Command_DEVICE& model, QWidget* parent) : TabSheet(model, "Ta
   ST_MessText->setObjectName("ST_MessText");
   ST_MessText->setAlignment(Qt::AlignCenter);
   ST_MessText->setAutoFillBackground(true);
-  QPalette pal = ST_MessText->palette();
-  pal.setColor(QPalette::Window, QColor(255, 0, 0));
-  pal.setColor(QPalette::WindowText, WindowColour());
-  ST_MessText->setPalette(pal);
+  SetWrongValueLook(ST_MessText);
   ST_MessText->hide();
 
   T_HideToolTip = new QTimer(this);
@@ -189,7 +191,9 @@ void TabKeys::ShowDuplicateNotice(int key, int other) {
 
 void TabKeys::DrawCell(QPainter* p, const QRect& r, int col, int row, bool inUse) {
   const T_Command_DEVICE& m = Model();
-  p->fillRect(r, inUse ? SelectedRowColour() : RgbColour(KEY_GetColorType(m.GetKeyMode(row))));
+  // While the find field has the focus, the key found is still marked.
+  const bool found = FindBar->isVisible() && row == SG_Keys->Row();
+  p->fillRect(r, inUse || found ? SelectedRowColour() : RgbColour(KEY_GetColorType(m.GetKeyMode(row))));
   const QColor text = palette().color(QPalette::WindowText);
   p->setPen(text);
   const QString cell = SG_Keys->Cell(col, row);

@@ -122,6 +122,8 @@ void TForm2::CreateTabs() {
   Tab_Shleifs = new TabShleifs(model, PagesParam);
   Tab_Rele = new TabRele(model, PagesParam);
   Tab_Keys = new TabKeys(model, PagesParam);
+  Tab_Keys->SetFileDialogs(fileDialogs_);
+  Tab_Keys->SetMessages(messages_);
   Tab_SMS = new TabSMS(model, PagesParam);
   Tab_SMSK = new TabSMSK(model, PagesParam);
   Tab_GSM = new TabGSM(model, PagesParam);
