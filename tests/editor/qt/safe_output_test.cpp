@@ -85,7 +85,8 @@ TEST_F(SafeOutputTest, SaveKeepsPrivateModeAndFollowsALink) {
   const QString real = Work(QStringLiteral("real.ini"));
   const QString link = Work(QStringLiteral("link.ini"));
   ASSERT_TRUE(WriteBytes(real, "old"));
-  const auto privateMode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+  const auto privateMode =
+      QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
   ASSERT_TRUE(QFile::setPermissions(real, privateMode));
   ASSERT_TRUE(QFile::link(real, link));
 
