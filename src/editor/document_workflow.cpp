@@ -16,7 +16,14 @@ namespace kestrin {
 
 DocumentWorkflow::DocumentWorkflow(ConfigDocument& doc, MessageService& messages,
                                    ReportDialogs reportDialogs)
-    : doc_(doc), messages_(messages), reportDialogs_(std::move(reportDialogs)) {}
+    : doc_(doc), messages_(messages), reportDialogs_(std::move(reportDialogs)) {
+  // A failed PDF from the preview is told like every other failure.
+  if (!reportDialogs_.showError) {
+    reportDialogs_.showError = [this](QWidget*, const QString& what, const QString& todo) {
+      messages_.Error(what, todo, true, false);
+    };
+  }
+}
 
 void DocumentWorkflow::ShowError(const MessagePair& pair) {
   messages_.Error(QString::fromUtf8(pair.message), QString::fromUtf8(pair.recommendation), true,

@@ -86,10 +86,9 @@ void TForm2::B_PrintClick() {
 
 bool TForm2::Check_All() {
   CheckOutcome outcome = workflow_->Check([this](const CheckViolation& v) {
-    QWidget* current = PagesParam->currentWidget();
-    bool visible = current && current->objectName().toStdString() == v.redrawTab;
-    if (v.redraw == CheckRedraw::Always || (v.redraw == CheckRedraw::WhenVisible && visible))
-      RedrawTab(v.redrawTab);
+    // A hidden tab keeps its controls too: left stale, its next unload
+    // would put the old value back.
+    if (v.redraw != CheckRedraw::Never) RedrawTab(v.redrawTab);
   });
   if (!outcome.passed && outcome.answer == CheckAnswer::GotoControl && outcome.stoppedAt) {
     const CheckTarget& t = outcome.stoppedAt->target;

@@ -18,6 +18,7 @@
 #include "gui/widgets/button_face.h"
 #include "gui/widgets/hints.h"
 #include "gui/widgets/qt_text.h"
+#include "files/qt/dialog_buttons.h"
 #include "files/qt/dialog_focus.h"
 #include "files/qt/form_select_path_tree.h"
 #include "model/codec.h"
@@ -139,7 +140,6 @@ void TDialogConfig::Create() {
   B_SavePath = new QPushButton(this);
   B_SavePath->setObjectName(QStringLiteral("B_SavePath"));
   B_SavePath->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-  B_SavePath->setAutoDefault(false);
   B_SavePath->setAccessibleName(QStringLiteral("Выбор папки"));
   AssignHint(B_SavePath, 2006);
 
@@ -209,10 +209,7 @@ void TDialogConfig::Create() {
   B_Cancel = new QPushButton(QStringLiteral("Отказаться"), this);
   B_Cancel->setObjectName(QStringLiteral("B_Cancel"));
   B_Cancel->setToolTip(QStringLiteral("Отменить изменения настроек"));
-  for (QPushButton* b : {B_OK, B_Cancel}) {
-    b->setFixedSize(200, 34);
-    b->setAutoDefault(false);
-  }
+  for (QPushButton* b : {B_OK, B_Cancel}) b->setFixedSize(200, 34);
   SetButtonTag(B_OK, 2);
   SetButtonTag(B_Cancel, 1);
   AttachButtonFace(B_OK, DialogButtonImages(), QStringLiteral("Применить"), GlyphLayout::Left);
@@ -292,6 +289,7 @@ void TDialogConfig::Create() {
   connect(B_SavePath, &QPushButton::clicked, this, [this] { B_SavePathClick(); });
   connect(B_OK, &QPushButton::clicked, this, [this] { B_OKClick(); });
   connect(B_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+  EnterPressesFocusedButtonOnly(this);
 }
 
 QGroupBox* TDialogConfig::CreateElementGroup(int n) {

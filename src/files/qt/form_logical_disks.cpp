@@ -37,6 +37,8 @@ TFormLogicalDisks::TFormLogicalDisks(const DriveList* drives, QWidget* parent)
   connect(ListBoxDisks, &QListWidget::itemDoubleClicked, this, [this] {
     if (BtnOK->isEnabled()) accept();
   });
+  // "Выбрать" writes onto the panel: only a deliberate press on it may.
+  EnterPressesFocusedButtonOnly(this);
 }
 
 TFormLogicalDisks::~TFormLogicalDisks() = default;

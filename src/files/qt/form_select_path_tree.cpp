@@ -113,6 +113,7 @@ TFormSelectPathTree::TFormSelectPathTree(const DriveList* drives, QWidget* paren
   });
   connect(BtnOK, &QPushButton::clicked, this, [this] { BtnOKClick(); });
   connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
+  EnterPressesFocusedButtonOnly(this);
 }
 
 TFormSelectPathTree::~TFormSelectPathTree() = default;

@@ -1,6 +1,7 @@
 #pragma once
-// Writing a configuration or the clock file through a temporary file in the
-// target folder and an atomic replace, so a failed write keeps the old file.
+// Writing a configuration or the clock file from the window: the one file
+// replacing routine of the core (files/atomic_file.h), so a failed write
+// keeps the old file byte for byte and leaves no temporary file behind.
 #include <QByteArray>
 #include <QString>
 

@@ -43,6 +43,8 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
   font.setBold(true);
   button->setFont(font);
   button->setGeometry(rect);
+  // Enter presses the button that has the focus.
+  button->setAutoDefault(true);
   SetButtonTag(button, tag);
   AttachButtonFace(button, DialogButtonImages(), caption, GlyphLayout::Left);
   return button;

@@ -82,9 +82,14 @@ void TFormErrorMessage::showEvent(QShowEvent* event) {
 void TFormErrorMessage::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();
   // Enter and Esc both mean "Исправить" while it is offered; a focused
-  // button takes Enter itself before the dialog sees it.
+  // button takes Enter itself before the dialog sees it. Without
+  // "Исправить", Esc closes the dialog as its title bar would.
   if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) {
-    if (!cancel_->isHidden()) cancel_->click();
+    if (!cancel_->isHidden()) {
+      cancel_->click();
+    } else if (key == Qt::Key_Escape) {
+      reject();
+    }
     event->accept();
     return;
   }

@@ -2,13 +2,15 @@
 
 #include <QAction>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QToolBar>
 #include <memory>
+#include <string_view>
 
+#include "files/atomic_file.h"
+#include "gui/dialogs/form_error_message.h"
 #include "model/messages.h"
 #include "report/report_layout.h"
 
@@ -18,14 +20,30 @@ namespace {
 
 QString DateOrToday(const QString& date) { return date.isEmpty() ? ReportToday() : date; }
 
-void ShowWriteError(QWidget* parent, const ReportDialogs& dialogs) {
-  const QString what = QString::fromUtf8(kMsgCannotCreate.message);
-  const QString todo = QString::fromUtf8(kMsgCannotCreate.recommendation);
+void ShowFailure(QWidget* parent, const ReportDialogs& dialogs, const MessagePair& pair) {
+  const QString what = QString::fromUtf8(pair.message);
+  const QString todo = QString::fromUtf8(pair.recommendation);
   if (dialogs.showError) {
     dialogs.showError(parent, what, todo);
-  } else {
-    QMessageBox::warning(parent, QStringLiteral("Ошибка"), what + QLatin1Char('\n') + todo);
+    return;
   }
+  TFormErrorMessage dialog(parent);
+  dialog.SetMessages(what, todo, true, false);
+  dialog.exec();
+}
+
+// The PDF goes through the same replacing routine as every saved file, so a
+// failure keeps the old file and names the same cause as a failed save.
+void SavePdf(QWidget* parent, const QString& path, const T_Command_DEVICE& model,
+             const QString& date, const ReportDialogs& dialogs) {
+  const QByteArray pdf = ReportPdfBytes(model, date);
+  if (pdf.isEmpty()) {
+    ShowFailure(parent, dialogs, kMsgReportNotBuilt);
+    return;
+  }
+  const WriteResult r =
+      ReplaceFile(path.toStdString(), std::string_view(pdf.constData(), pdf.size()));
+  if (r != WriteResult::Ok) ShowFailure(parent, dialogs, WriteFailurePair(r));
 }
 
 }  // namespace
@@ -64,7 +82,7 @@ QPrintPreviewDialog* CreateReportPreview(QWidget* parent, const T_Command_DEVICE
                                                       QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
-    if (!ExportReportPdf(path, *snapshot, date)) ShowWriteError(preview, dialogs);
+    SavePdf(preview, path, *snapshot, date, dialogs);
   });
   if (auto* toolbar = preview->findChild<QToolBar*>()) {
     toolbar->addSeparator();

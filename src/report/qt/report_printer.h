@@ -19,7 +19,7 @@ struct ReportDialogs {
   std::function<bool(QPrinter& printer, QWidget* parent)> askPrinter;
   // Asks for a PDF file name; empty when cancelled. Empty: a save dialog.
   std::function<QString(QWidget* parent)> askPdfPath;
-  // Shows a message pair (what happened, what to do). Empty: a message box.
+  // Shows a message pair (what happened, what to do). Empty: the error dialog.
   std::function<void(QWidget* parent, const QString& what, const QString& todo)> showError;
 };
 

@@ -67,19 +67,20 @@ TEST(ErrorDialog, ContinueOnlyHasFocusAndGivesOne) {
   dialog.SetMessages(QStringLiteral("Прибор находится во взятом состоянии"),
                      QStringLiteral("Снимите с охраны"), false, true);
   ModalDriver driver;
-  bool focused = false, stillOpen = false;
+  bool focused = false;
   driver.Then([&](QDialog* d) {
-    EXPECT_FALSE(Shown(Button(d, "B_Cancel")));
-    EXPECT_FALSE(Shown(Button(d, "B_Default")));
-    focused = Button(d, "B_Continue")->hasFocus();
-    // Esc means "Исправить", which is not offered: nothing happens.
-    TypeKey(d, Qt::Key_Escape);
-    stillOpen = d->isVisible();
-    Button(d, "B_Continue")->click();
-  });
+          EXPECT_FALSE(Shown(Button(d, "B_Cancel")));
+          EXPECT_FALSE(Shown(Button(d, "B_Default")));
+          focused = Button(d, "B_Continue")->hasFocus();
+          TypeKey(QApplication::focusWidget(), Qt::Key_Return);
+        })
+      // Without "Исправить" Esc closes it, as the title bar does.
+      .Then([&](QDialog* d) { TypeKey(QApplication::focusWidget() ? QApplication::focusWidget() : d,
+                                      Qt::Key_Escape); });
   EXPECT_EQ(dialog.exec(), TFormErrorMessage::kResultContinue);
   EXPECT_TRUE(focused);
-  EXPECT_TRUE(stillOpen);
+  EXPECT_EQ(dialog.exec(), TFormErrorMessage::kResultClosed);
+  EXPECT_EQ(driver.Unexpected(), 0);
   EXPECT_EQ(LabelText(&dialog, "ST_Message"), QStringLiteral("Прибор находится во взятом состоянии"));
   EXPECT_EQ(LabelText(&dialog, "ST_Recomendation"), QStringLiteral("Снимите с охраны"));
 }
@@ -108,6 +109,26 @@ TEST(ErrorDialog, DefaultOfferAndClosing) {
   EXPECT_TRUE(fixFocused);
   EXPECT_EQ(dialog.exec(), TFormErrorMessage::kResultClosed);
   EXPECT_EQ(driver.StepsLeft(), 0);
+}
+
+TEST(ErrorDialog, EnterPressesTheFocusedButton) {
+  TFormErrorMessage dialog;
+  dialog.SetErrorContinue(QStringLiteral("a"), QStringLiteral("b"), true);
+  ModalDriver driver;
+  bool defaultFocused = false;
+  driver.Then([&](QDialog* d) {
+          Button(d, "B_Default")->setFocus(Qt::TabFocusReason);
+          defaultFocused = Button(d, "B_Default")->hasFocus();
+          TypeKey(QApplication::focusWidget(), Qt::Key_Return);
+        })
+      .Then([&](QDialog* d) {
+        Button(d, "B_Default")->setFocus(Qt::TabFocusReason);
+        TypeKey(QApplication::focusWidget(), Qt::Key_Escape);
+      });
+  EXPECT_EQ(dialog.exec(), TFormErrorMessage::kResultContinue);
+  EXPECT_TRUE(defaultFocused);
+  EXPECT_EQ(dialog.exec(), TFormErrorMessage::kResultFix);  // Esc is "Исправить" anywhere
+  EXPECT_EQ(driver.Unexpected(), 0);
 }
 
 TEST(ErrorDialog, LayoutTextsAndLook) {
@@ -234,6 +255,29 @@ TEST(KeyDialog, OpeningLayoutFocusAndResults) {
   EXPECT_EQ(leftBg, WindowColour());
   EXPECT_EQ(dialog.exec(), TFormDialogSetKeyConfig::kResultCancel);
   EXPECT_EQ(dialog.exec(), TFormDialogSetKeyConfig::kResultApply);
+}
+
+// Enter on a focused "Отказаться" cancels, though "Применить" or
+// "Продолжить" would otherwise take Enter.
+TEST(KeyDialog, EnterOnTheFocusedCancelButtonCancels) {
+  TFormDialogSetKeyConfig keyDialog;
+  keyDialog.SetKeyText(QStringLiteral("Ключ"));
+  TFormOkMessage ask;
+  ask.SetMessages(QStringLiteral("Вы хотите?"), QString(), true);
+  ModalDriver driver;
+  for (int i = 0; i < 2; ++i) {
+    driver.Then([](QDialog* d) {
+      QPushButton* cancel =
+          Button(d, qobject_cast<TFormOkMessage*>(d) ? "BitBtnCancel" : "BtnCancel");
+      cancel->setFocus(Qt::TabFocusReason);
+      ASSERT_TRUE(cancel->hasFocus());
+      TypeKey(cancel, Qt::Key_Return);
+    });
+  }
+  EXPECT_EQ(keyDialog.exec(), TFormDialogSetKeyConfig::kResultCancel);
+  EXPECT_EQ(ask.exec(), TFormOkMessage::kResultCancel);
+  EXPECT_EQ(driver.StepsLeft(), 0);
+  EXPECT_EQ(driver.Unexpected(), 0);
 }
 
 TEST(KeyDialog, KeyFieldFiltersTypedAndPastedText) {
