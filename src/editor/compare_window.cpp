@@ -1,5 +1,7 @@
 #include "editor/compare_window.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -70,7 +72,7 @@ CompareWindow::CompareWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   // Double click and Enter both activate a line.
   connect(tree_, &QTreeWidget::itemActivated, this,
           [this](QTreeWidgetItem* item, int) { Activated(item); });
-  resize(860, 560);
+  resize(980, 600);
 }
 
 void CompareWindow::ShowDifferences(const QString& path,
@@ -105,10 +107,16 @@ void CompareWindow::ShowDifferences(const QString& path,
         group, QStringList{QString::fromStdString(d.parameter), QString::fromStdString(d.valueA),
                            QString::fromStdString(d.valueB)});
     line->setData(0, Qt::UserRole, static_cast<int>(locators_.size() - 1));
+    for (int c = 0; c < kColumnCount; ++c) line->setToolTip(c, line->text(c));
     ++groupCount;
   }
   closeGroup();
   tree_->expandAll();
+  // Whole parameter names where the window allows; long values keep their tooltip.
+  for (int c = 0; c < kColumnCount - 1; ++c) {
+    tree_->resizeColumnToContents(c);
+    tree_->setColumnWidth(c, std::min(tree_->columnWidth(c), c == 0 ? 460 : 260));
+  }
 
   const bool same = differences.empty();
   summary_->setText(same ? SameText()

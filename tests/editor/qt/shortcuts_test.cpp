@@ -165,6 +165,10 @@ TEST_F(ShortcutTest, HiddenOrWithdrawnButtonsIgnoreTheirShortcuts) {
   EXPECT_EQ(dialogs.openCalls, opens);
   EXPECT_EQ(dialogs.saveCalls, 0);
   EXPECT_TRUE(window->ListMode());
+
+  // Comparing changes nothing: it stays reachable in list mode and read-only.
+  Press(Qt::CTRL | Qt::Key_D);
+  EXPECT_EQ(dialogs.openCalls, opens + 1);
 }
 
 }  // namespace
