@@ -17,6 +17,7 @@
 #include "gui/dialogs/form_error_message.h"
 #include "gui/widgets/qt_text.h"
 #include "model/config_diff.h"
+#include "model/tab_rules.h"
 
 namespace kestrin {
 
@@ -80,6 +81,10 @@ bool TForm2::CompareWithFile(const QString& path, const std::string& firstKey) {
   // Read as opening reads, key completion included, so that the file key of a
   // container compares as it would load.
   LoadModelFromText(file->model, file->text, file->pipe, file->element, key);
+  // Unloading the tabs enforces the loop and relay type rules on the edited
+  // configuration; the file gets the same, or a file compared with itself
+  // would differ in unused rows.
+  EnforceRowRules(file->model);
 
   FinishCellEditing();
   UnLoad_All();
