@@ -104,6 +104,13 @@ int main(int argc, char** argv) {
   } else {
     ok = false;
   }
+  // And with the file it was loaded from: nothing differs.
+  if (window.CompareWithFile(config)) {
+    ok &= Save(*window.CompareView(), out, QStringLiteral("compare-same"));
+    window.CompareView()->close();
+  } else {
+    ok = false;
+  }
 
   // Read-only: lock.txt beside the file.
   QFile lock(work.filePath(QStringLiteral("lock.txt")));

@@ -122,6 +122,9 @@ void CompareWindow::ShowDifferences(const QString& path,
   summary_->setText(same ? SameText()
                          : QStringLiteral("Различий: %1").arg(static_cast<int>(differences.size())));
   tree_->setVisible(!same);
+  // Alone in the window, the verdict stands in its middle.
+  summary_->setAlignment(same ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+  static_cast<QVBoxLayout*>(layout())->setStretchFactor(summary_, same ? 1 : 0);
   if (!same) {
     tree_->setCurrentItem(tree_->topLevelItem(0)->child(0));
     tree_->setFocus(Qt::OtherFocusReason);
