@@ -55,7 +55,6 @@ void TForm2::CreateShortcuts() {
     const QString shown = keys.toString(QKeySequence::NativeText);
     button->setToolTip(hint.isEmpty() ? shown : hint + QStringLiteral(" (") + shown + QLatin1Char(')'));
   }
-
 }
 
 }  // namespace kestrin
