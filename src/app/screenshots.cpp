@@ -1,5 +1,6 @@
 // Pictures of the main window for review: every shown tab over a realistic
-// configuration, the read-only state and list mode. Not part of the product.
+// configuration, the comparison with the defaults, the read-only state and
+// list mode. Not part of the product.
 // Usage: kestrin-screenshots OUT_DIR CONFIG_FILE
 #include <QApplication>
 #include <QDir>
@@ -11,8 +12,10 @@
 #include <cstdio>
 
 #include "gui/widgets/hints.h"
+#include "editor/compare_window.h"
 #include "editor/tform2.h"
 #include "files/qt/list_file_config.h"
+#include "model/writer.h"
 
 namespace {
 
@@ -86,6 +89,28 @@ int main(int argc, char** argv) {
     ok &= Save(window, out, QStringLiteral("window-%1-%2").arg(i, 2, 10, QLatin1Char('0')).arg(pages->widget(i)->objectName()));
   }
   pages->setCurrentIndex(0);
+
+  // The configuration compared with the defaults.
+  QFile defaults(work.filePath(QStringLiteral("defaults.ini")));
+  kestrin::T_Command_DEVICE defaultModel;
+  defaultModel.SetDefaults();
+  if (defaults.open(QIODevice::WriteOnly)) {
+    defaults.write(QByteArray::fromStdString(kestrin::WriteConfigTextCrLf(defaultModel)));
+    defaults.close();
+  }
+  if (window.CompareWithFile(defaults.fileName())) {
+    ok &= Save(*window.CompareView(), out, QStringLiteral("compare-defaults"));
+    window.CompareView()->close();
+  } else {
+    ok = false;
+  }
+  // And with the file it was loaded from: nothing differs.
+  if (window.CompareWithFile(config)) {
+    ok &= Save(*window.CompareView(), out, QStringLiteral("compare-same"));
+    window.CompareView()->close();
+  } else {
+    ok = false;
+  }
 
   // Read-only: lock.txt beside the file.
   QFile lock(work.filePath(QStringLiteral("lock.txt")));

@@ -104,6 +104,8 @@ void TForm2::FormCreate() {
   layout->addWidget(listPanel_, 1);
   CreateButtons();
   layout->addWidget(buttonRow_);
+  CreateShortcuts();
+  CreateCompareCommand();
 
   ConnectFocusTracking();
   WatchEdits();

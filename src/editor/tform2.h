@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the parameter tabs over the edited model, the status line,
 // and the six commands that open, print, save and write a configuration.
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QPalette>
 #include <array>
@@ -29,6 +30,8 @@ class DialogMessageService;
 class DriveList;
 class MessageService;
 class FileDialogs;
+class CompareWindow;
+struct DiffLocator;
 class TabSheet;
 class TabCommon;
 class TabMode;
@@ -104,6 +107,15 @@ class TForm2 : public QMainWindow {
   // Before the configuration is replaced or the window closes: asks about
   // unsaved edits (not for a read-only one). True to go on.
   bool MayDropEdits();
+  // "Сравнить с файлом..." (Ctrl+D): a file through the open dialog, then CompareWithFile.
+  void CompareWithFileClick();
+  // The tabs unloaded, then the edited configuration against the file (a
+  // container through the key dialog, firstKey tried first) in the compare
+  // window. False when nothing was compared (unreadable, key given up on).
+  bool CompareWithFile(const QString& path, const std::string& firstKey = {});
+  CompareWindow* CompareView() const { return compareWindow_; }
+  // The shortcut of a command button by objectName (and "A_Compare"); empty otherwise.
+  static QKeySequence CommandShortcut(const QString& buttonName);
 
   // Loads a file as the open command does (container by extension). True when loaded.
   bool OpenFile(const QString& path, int kind = kStatusSaved, const std::string& firstKey = {});
@@ -151,6 +163,11 @@ class TForm2 : public QMainWindow {
   void CreateListMode();
   void AdoptModeGroups();
   void CreateCompanions();
+  void CreateShortcuts();
+  void CreateCompareCommand();
+  void CompareListRow(const QString& path, bool container);
+  void GotoDifference(const DiffLocator& at);
+  void FinishCellEditing();
   void ConnectFocusTracking();
   void ShowStatus(const StatusLine& line);
   void SetTitle(const QString& path);
@@ -218,6 +235,7 @@ class TForm2 : public QMainWindow {
   QWidget* buttonRow_ = nullptr;
 
   ListFileConfigPanel* listPanel_ = nullptr;
+  CompareWindow* compareWindow_ = nullptr;
 
   TFormLogicalDisks* formLogicalDisks_ = nullptr;
   TDialogConfig* dialogConfig_ = nullptr;

@@ -136,6 +136,11 @@ RelayRow Reles_SaveParts(T_Command_DEVICE& m, int relay, PartitionSet set) {
   return RelayRowOf(m, relay);
 }
 
+void EnforceRowRules(T_Command_DEVICE& m) {
+  for (int loop = 1; loop <= kLoopCount; ++loop) Shleifs_SaveType(m, loop, m.GetLoopType(loop));
+  for (int relay = 1; relay <= kRelayCount; ++relay) Reles_SaveType(m, relay, m.GetRelayType(relay));
+}
+
 int AlarmRepeatIndex(int count) { return count >= 1 && count <= 9 ? count : 0; }
 
 int FieldNumber(const std::string& text) {

@@ -44,6 +44,10 @@ RelayRow Reles_SaveType(T_Command_DEVICE& m, int relay, int type);
 RelayRow Reles_SaveDelay(T_Command_DEVICE& m, int relay, int seconds);
 RelayRow Reles_SaveParts(T_Command_DEVICE& m, int relay, PartitionSet set);
 
+// The type rules of every loop and relay row, as unloading the tabs applies
+// them (Shleifs_SaveType, Reles_SaveType with each row's own type).
+void EnforceRowRules(T_Command_DEVICE& m);
+
 // Alarm repetition count <-> list position: "Все" (0) stands for 0 and for
 // any count outside 1..9.
 int AlarmRepeatIndex(int count);

@@ -129,6 +129,32 @@ TEST_F(TabRulesTest, RelayDelayAndPartsSaves) {
   EXPECT_EQ(m.GetRelayPartitions(2), PartitionBit(1));
 }
 
+TEST_F(TabRulesTest, EnforcingTheRowRulesIsWhatSavingEachRowsTypeDoes) {
+  // The defaults keep a partition and a delay on unused loops and a time on unused relays.
+  m.SetRelayType(3, Code(RelayType::kLock));
+  m.SetRelayTime(3, 5);
+  m.SetRelayPartitions(3, PartitionBit(3) | PartitionBit(4) | PartitionBit(7));
+  m.SetLoopType(5, 1);
+  m.SetLoopDelay(5, 0);
+  T_Command_DEVICE expected = m;
+  for (int l = 1; l <= kLoopCount; ++l) Shleifs_SaveType(expected, l, expected.GetLoopType(l));
+  for (int r = 1; r <= kRelayCount; ++r) Reles_SaveType(expected, r, expected.GetRelayType(r));
+  EnforceRowRules(m);
+  for (int l = 1; l <= kLoopCount; ++l) {
+    EXPECT_EQ(m.GetLoopDelay(l), expected.GetLoopDelay(l)) << l;
+    EXPECT_EQ(m.GetLoopPartition(l), expected.GetLoopPartition(l)) << l;
+  }
+  for (int r = 1; r <= kRelayCount; ++r) {
+    EXPECT_EQ(m.GetRelayTime(r), expected.GetRelayTime(r)) << r;
+    EXPECT_EQ(m.GetRelayPartitions(r), expected.GetRelayPartitions(r)) << r;
+  }
+  EXPECT_EQ(m.GetRelayPartitions(3), PartitionBit(3));
+  EXPECT_EQ(m.GetRelayTime(3), 0);
+  EXPECT_EQ(m.GetLoopDelay(5), 90);
+  EXPECT_EQ(m.GetLoopPartition(8), 0);  // unused
+  EXPECT_EQ(m.GetRelayTime(4), 0);
+}
+
 TEST(TabRulesPlain, AlarmRepeatIndexAndFieldNumbers) {
   EXPECT_EQ(AlarmRepeatIndex(0), 0);
   EXPECT_EQ(AlarmRepeatIndex(9), 9);

@@ -7,6 +7,7 @@
 #include <QShowEvent>
 #include <QHideEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -222,6 +223,14 @@ ListFileConfigPanel::ListFileConfigPanel(T_Command_DEVICE& scratch, TextBuffer* 
   connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           [this] { ListFileConfigSelectItem(); });
 
+  rowMenu_ = new QMenu(this);
+  rowMenu_->setObjectName(QStringLiteral("PM_ListFileConfig"));
+  QAction* compare = rowMenu_->addAction(QStringLiteral("Сравнить с текущей"));
+  compare->setObjectName(QStringLiteral("N_CompareWithCurrent"));
+  connect(compare, &QAction::triggered, this, &ListFileConfigPanel::CompareSelectedRow);
+  view_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(view_, &QWidget::customContextMenuRequested, this, &ListFileConfigPanel::ShowRowMenu);
+
   SetCounterColour(NormalColour());
   UpdateCounterText();
 }
@@ -305,6 +314,22 @@ void ListFileConfigPanel::ListFileConfigDblClick() {
   const FileListRow& r = list_.Rows()[static_cast<size_t>(row)];
   emit openRequested(QString::fromStdString(list_.PathOf(static_cast<size_t>(row))),
                      r.kind == FileKind::Container);
+}
+
+void ListFileConfigPanel::ShowRowMenu(const QPoint& pos) {
+  // The menu is about the row under the cursor (the keyboard's menu key: the selected row).
+  const QModelIndex at = view_->indexAt(pos);
+  if (at.isValid()) SelectRow(at.row());
+  if (SelectedRow() < 0) return;
+  rowMenu_->popup(view_->viewport()->mapToGlobal(pos));
+}
+
+void ListFileConfigPanel::CompareSelectedRow() {
+  const int row = SelectedRow();
+  if (row < 0) return;
+  const FileListRow& r = list_.Rows()[static_cast<size_t>(row)];
+  emit compareRequested(QString::fromStdString(list_.PathOf(static_cast<size_t>(row))),
+                        r.kind == FileKind::Container);
 }
 
 void ListFileConfigPanel::B_CancelOpenListClick() {

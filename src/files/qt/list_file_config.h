@@ -13,6 +13,7 @@
 #include "files/file_list.h"
 
 class QLabel;
+class QMenu;
 class QPushButton;
 class QTimer;
 
@@ -78,6 +79,10 @@ class ListFileConfigPanel : public QWidget {
   void ListFileConfigDblClick();
   void B_CancelOpenListClick();
   void B_OpenDirectlyClick();
+  // The list's context menu: "Сравнить с текущей" emits compareRequested for
+  // the selected row.
+  QMenu* RowMenu() const { return rowMenu_; }
+  void CompareSelectedRow();
 
   int SelectedRow() const;  // -1 when none
   void SelectRow(int row);
@@ -95,6 +100,8 @@ class ListFileConfigPanel : public QWidget {
   void openRequested(const QString& path, bool container);
   void cancelled();
   void manualRequested();
+  // The row's file is to be compared with the edited configuration.
+  void compareRequested(const QString& path, bool container);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -105,6 +112,7 @@ class ListFileConfigPanel : public QWidget {
   void ListFileConfigSelectItem();
   void UpdateCounterText();
   void SetCounterColour(const QColor& c);
+  void ShowRowMenu(const QPoint& pos);
 
   FileList list_;
   FileListModel* model_ = nullptr;
@@ -114,6 +122,7 @@ class ListFileConfigPanel : public QWidget {
   QPushButton* open_ = nullptr;
   QPushButton* directly_ = nullptr;
   QTimer* timer_ = nullptr;
+  QMenu* rowMenu_ = nullptr;
 };
 
 }  // namespace kestrin

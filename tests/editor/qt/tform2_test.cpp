@@ -183,7 +183,7 @@ TEST_F(TForm2Test, CommandButtonsDrawTheirCaptionsAsFaces) {
   EXPECT_EQ(TForm2::ButtonCaption(10), QStringLiteral("Выбрать файл \"в ручную\""));
   EXPECT_EQ(TForm2::ButtonCaption(13), QString());
   EXPECT_FALSE(HintText(12).isEmpty());
-  EXPECT_EQ(Find<QPushButton>("B_SaveToDevice")->toolTip(), HintText(12));
+  EXPECT_EQ(Find<QPushButton>("B_SaveToDevice")->toolTip(), HintText(12) + QStringLiteral(" (Ctrl+Shift+W)"));
 }
 
 TEST_F(TForm2Test, TooltipsOfTabHeadersAndGridColumns) {

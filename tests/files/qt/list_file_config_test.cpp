@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QHeaderView>
+#include <QMenu>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -196,6 +198,41 @@ TEST(ListFileConfigPanel, CancelEscapeAndManualStopTheTimer) {
   p.panel.hide();
   p.panel.show();
   EXPECT_FALSE(p.panel.Timer()->isActive());
+}
+
+TEST(ListFileConfigPanel, ContextMenuComparesTheRowUnderTheCursor) {
+  Panel p;
+  Folder dir;
+  dir.Put("a.ini", Plain());
+  dir.Put("b.cry", Container("x         ", "123456789ABC"));
+  p.panel.resize(900, 400);
+  p.panel.show();
+  p.panel.Open(dir.Q());
+  std::vector<std::pair<QString, bool>> asked;
+  QObject::connect(&p.panel, &ListFileConfigPanel::compareRequested,
+                   [&](const QString& s, bool c) { asked.emplace_back(s, c); });
+  QTableView* list = p.panel.List();
+  QAction* compare = p.panel.RowMenu()->findChild<QAction*>("N_CompareWithCurrent");
+  ASSERT_NE(compare, nullptr);
+  EXPECT_EQ(compare->text(), "Сравнить с текущей");
+
+  // The second row (the container) under the cursor becomes the selected one.
+  ASSERT_EQ(p.panel.SelectedRow(), 0);
+  emit list->customContextMenuRequested(list->visualRect(list->model()->index(1, 3)).center());
+  EXPECT_EQ(p.panel.SelectedRow(), 1);
+  EXPECT_TRUE(p.panel.RowMenu()->isVisible());
+  compare->trigger();
+  p.panel.RowMenu()->hide();
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].first.toStdString(), dir.Path("b.cry"));
+  EXPECT_TRUE(asked[0].second);
+
+  // Below the rows with none selected: no menu, nothing compared.
+  p.panel.SelectRow(-1);
+  emit list->customContextMenuRequested(QPoint(5, list->viewport()->height() - 2));
+  EXPECT_FALSE(p.panel.RowMenu()->isVisible());
+  p.panel.CompareSelectedRow();
+  EXPECT_EQ(asked.size(), 1u);
 }
 
 }  // namespace
