@@ -36,19 +36,8 @@ bool IsTakenWithLexeme(char c) { return c == 0 || c == kCR || c == kLF || c == '
 
 }  // namespace
 
-void TLitPipe::SetText(std::string text) {
-  text_ = std::move(text);
-  position_ = text_.empty() ? 0 : 1;
-}
-
-void TLexema::Init() {
-  kind_ = kLexEndOfLine;
-  text_.clear();
-  number_ = 0;
-}
-
 void TLexPipe::SetText(std::string text) {
-  source_.SetText(std::move(text));
+  text_ = std::move(text);
   next_ = 0;
 }
 
@@ -63,12 +52,12 @@ const TLexema& TLexPipe::Next(uint8_t mode) {
 }
 
 void TLexPipe::TakeEndingByte() {
-  const std::string& s = source_.Text();
+  const std::string& s = text_;
   if (next_ < s.size() && IsTakenWithLexeme(s[next_])) ++next_;
 }
 
 void TLexPipe::ReadWord(size_t begin) {
-  const std::string& s = source_.Text();
+  const std::string& s = text_;
   const bool* goesOn = TextMode() ? kWordBytes.text : kWordBytes.normal;
   size_t end = begin + 1;
   while (end < s.size() && goesOn[static_cast<unsigned char>(s[end])]) ++end;
@@ -80,7 +69,7 @@ void TLexPipe::ReadWord(size_t begin) {
 }
 
 void TLexPipe::ReadNumber() {
-  const std::string& s = source_.Text();
+  const std::string& s = text_;
   const size_t begin = next_;
   size_t end = begin;
   int32_t value = 0;
@@ -101,7 +90,7 @@ void TLexPipe::ReadNumber() {
 }
 
 bool TLexPipe::SkipComment() {
-  const std::string& s = source_.Text();
+  const std::string& s = text_;
   while (next_ < s.size()) {
     const char c = s[next_++];
     if (c == kCR || c == kLF || c == '$') return true;
@@ -113,7 +102,7 @@ bool TLexPipe::SkipComment() {
 void TLexPipe::Scan() {
   // Dot, comma, dash and end of text keep the text and number of the lexeme
   // before them: the reader looks back at them through these.
-  const std::string& s = source_.Text();
+  const std::string& s = text_;
   for (;;) {
     if (next_ >= s.size()) {
       current_.SetKind(kLexEndOfText);
@@ -167,7 +156,7 @@ void TLexPipe::Scan() {
 
 bool TLexPipe::NextNumberThenComma(int32_t& number) {
   if (pushBack_) return false;
-  const std::string& s = source_.Text();
+  const std::string& s = text_;
   size_t end = next_;
   int32_t value = 0;
   while (end < s.size() && end - next_ <= kMaxDigits && IsDigit(s[end])) {

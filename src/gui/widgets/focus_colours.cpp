@@ -46,8 +46,6 @@ bool ReadOnly(const QWidget* control) {
 QColor FocusColour() { return FromRgb(kFocusColourRgb); }
 QColor SelectedRowColour() { return FromRgb(kSelectedRowColourRgb); }
 QColor GuardColour() { return FromRgb(kGuardColourRgb); }
-QColor FireColour() { return FromRgb(kFireColourRgb); }
-QColor ServiceColour() { return FromRgb(kServiceColourRgb); }
 QColor WindowColour() { return QApplication::palette().color(QPalette::Base); }
 QColor ButtonFaceColour() { return QApplication::palette().color(QPalette::Button); }
 

@@ -11,8 +11,6 @@ namespace kestrin {
 QColor FocusColour();        // 255, 255, 0
 QColor SelectedRowColour();  // 255, 255, 150
 QColor GuardColour();        // 113, 255, 113
-QColor FireColour();         // 255, 170, 170
-QColor ServiceColour();      // 170, 170, 255
 QColor WindowColour();       // the system's window (edit field) colour
 QColor ButtonFaceColour();   // the system's button face colour
 
