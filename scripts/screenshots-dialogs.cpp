@@ -45,6 +45,7 @@ int main(int argc, char** argv) {
   g_folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
   QDir().mkpath(g_folder);
   InstallHintTiming();
+  HintDisplay hints;
 
   TFormErrorMessage error;
   error.SetMessages(QStringLiteral("Ошибка контрольной сигнатуры файла конфигурации - файл не "

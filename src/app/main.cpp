@@ -55,8 +55,8 @@ int main(int argc, char** argv) {
   options.programFolder =
       QDir::toNativeSeparators(app.applicationDirPath() + QLatin1Char('/')).toStdString();
 
-  kestrin::TForm2 window(options);  // runs FormCreate and creates the companion windows
   kestrin::InstallHintTiming();
+  kestrin::TForm2 window(options);  // runs FormCreate and creates the companion windows
   window.show();  // runs FormShow: the start-up file is loaded here
   return app.exec();
 }

@@ -20,21 +20,12 @@ namespace kestrin {
 EnterTracker::EnterTracker(TabSheet* tab) : QObject(tab), tab_(tab) {}
 
 void EnterTracker::Track(QWidget* control, std::vector<QWidget*> labels) {
+  TrackFocusColour(control, std::move(labels));
   control->installEventFilter(this);
-  labels_[control] = std::move(labels);
 }
 
 bool EnterTracker::eventFilter(QObject* o, QEvent* e) {
-  if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut) {
-    auto it = labels_.find(o);
-    if (it != labels_.end()) {
-      auto* w = static_cast<QWidget*>(o);
-      const FocusState state = e->type() == QEvent::FocusIn ? FocusState::Focused : FocusState::Normal;
-      SetFocusColour(w, state);
-      for (QWidget* label : it->second) SetFocusColour(label, state);
-      if (e->type() == QEvent::FocusIn) emit tab_->controlEntered(w);
-    }
-  }
+  if (e->type() == QEvent::FocusIn) emit tab_->controlEntered(static_cast<QWidget*>(o));
   return false;
 }
 

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QObject>
 #include <QWidget>
-#include <map>
 #include <vector>
 
 class QLineEdit;
@@ -16,7 +15,7 @@ namespace kestrin {
 class TabSheet;
 
 // Colours a control (and the labels that belong to it) while it has the
-// focus and tells its tab that it was entered.
+// focus, through TrackFocusColour, and tells its tab that it was entered.
 class EnterTracker : public QObject {
   Q_OBJECT
  public:
@@ -28,7 +27,6 @@ class EnterTracker : public QObject {
 
  private:
   TabSheet* tab_;
-  std::map<QObject*, std::vector<QWidget*>> labels_;
 };
 
 // Up and down arrows bound to a numeric edit field. The arrows step the

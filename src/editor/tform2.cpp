@@ -46,13 +46,16 @@ enum ButtonTagValue {
 }  // namespace
 
 QString TForm2::ButtonCaption(int tag) {
-  static const char* const captions[] = {
-      "Открыть", "Печать", "В устройство...", "Сохранить", "Связь", "По-умолчанию", "Настройки",
-      "Отменить", "Открыть файл", "Выбрать файл \"в ручную\"", "Генерация ключа",
-      "Очистка ключа"};
   if (tag < 0) tag = -tag;
-  if (tag < 1 || tag > 12) return {};
-  return QString::fromUtf8(captions[tag - 1]);
+  switch (tag) {
+    case kTagOpen: return QStringLiteral("Открыть");
+    case kTagPrint: return QStringLiteral("Печать");
+    case kTagSaveToDevice: return QStringLiteral("В устройство...");
+    case kTagSave: return QStringLiteral("Сохранить");
+    case kTagDefault: return QStringLiteral("По-умолчанию");
+    case kTagConfig: return QStringLiteral("Настройки");
+    default: return {};
+  }
 }
 
 TForm2::TForm2(TForm2Options options, QWidget* parent)
@@ -79,7 +82,6 @@ TForm2::~TForm2() {
   // Deleting the children moves the focus; the window must not hear of it
   // once only its QWidget part is left.
   QObject::disconnect(focusConnection_);
-  SetHintHook(nullptr);  // the hook points at this window
 }
 
 void TForm2::FormCreate() {
@@ -87,7 +89,7 @@ void TForm2::FormCreate() {
   settings_ = DefaultSettings(options_.programFolder);
   settings_.ProgramFolder = options_.programFolder;
   LoadSettings(settings_, *store_);
-  HideHint(settings_.HideHint);
+  hints_.SetHidden(settings_.HideHint);
   toolTipPalette_ = QToolTip::palette();
 
   central_ = new QWidget(this);
@@ -240,7 +242,7 @@ void TForm2::CreateCompanions() {
   workflow_ = std::make_unique<DocumentWorkflow>(doc_, *messages_, options_.reportDialogs);
   formLogicalDisks_ = new TFormLogicalDisks(options_.drives, this);
   formSelectPathTree_ = new TFormSelectPathTree(options_.drives, this);
-  dialogConfig_ = new TDialogConfig(settings_, formSelectPathTree_, *store_, this);
+  dialogConfig_ = new TDialogConfig(settings_, hints_, formSelectPathTree_, *store_, this);
   messages_->PrepareKeyForOpening();
 }
 

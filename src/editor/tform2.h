@@ -15,6 +15,7 @@
 #include "files/program_settings.h"
 #include "files/qt/settings_store.h"
 #include "files/workflow.h"
+#include "gui/widgets/hints.h"
 #include "report/qt/report_printer.h"
 
 class QLabel;
@@ -140,11 +141,13 @@ class TForm2 : public QMainWindow {
   // The window's own dialogs; null when the options handed a service in.
   DialogMessageService* OwnMessages() const { return ownMessages_.get(); }
   ProgramSettings& Settings() { return settings_; }
+  HintDisplay& Hints() { return hints_; }
   QTabWidget* Pages() const { return PagesParam; }
   QLabel* StatusLabel() const { return StaticTextStatus; }
   ListFileConfigPanel* ListPanel() const { return listPanel_; }
 
-  // Caption of the main window's command buttons by tag (1..12); empty otherwise.
+  // Caption of the main window's command buttons by tag (either sign); empty for
+  // a tag no button has.
   static QString ButtonCaption(int tag);
   // Date of a file's last change in the system's short format.
   static QString FileDateText(const QString& path);
@@ -242,6 +245,7 @@ class TForm2 : public QMainWindow {
   TFormSelectPathTree* formSelectPathTree_ = nullptr;
 
   std::array<QWidget*, kSlotCount> slots_{};
+  HintDisplay hints_;
   QPalette toolTipPalette_;
   QTimer* modifiedTimer_ = nullptr;
   QString saveFolder_;  // the save dialog's initial folder, set by the first save in list mode

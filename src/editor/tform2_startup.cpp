@@ -43,7 +43,7 @@ void TForm2::FormShow() {
   TakeBaselineFromTabs();
   PagesParam->setCurrentIndex(0);
   PagesParam->show();
-  SetHintHook([this](QWidget* control, const QPoint& pos, QString& text, QRect& area) {
+  hints_.SetHook([this](QWidget* control, const QPoint& pos, QString& text, QRect& area) {
     return My_onShowHint(control, pos, text, area);
   });
   DrawAllButtonFaces(this);

@@ -1,6 +1,7 @@
 #include "model/lexer.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace kestrin {
 
@@ -31,24 +32,21 @@ constexpr WordBytes MakeWordBytes() {
 
 constexpr WordBytes kWordBytes = MakeWordBytes();
 
+// clear + append keeps the lexeme's buffer and skips assign's general
+// replace path, the reader's most frequent step.
+void SetLexemeText(TLexema& lexeme, std::string_view text) {
+  std::string& to = lexeme.MutableText();
+  to.clear();
+  to.append(text);
+}
+
 // Bytes that end a number or word and are read with it.
 bool IsTakenWithLexeme(char c) { return c == 0 || c == kCR || c == kLF || c == '$' || c == ' '; }
 
 }  // namespace
 
-void TLitPipe::SetText(std::string text) {
-  text_ = std::move(text);
-  position_ = text_.empty() ? 0 : 1;
-}
-
-void TLexema::Init() {
-  kind_ = kLexEndOfLine;
-  text_.clear();
-  number_ = 0;
-}
-
 void TLexPipe::SetText(std::string text) {
-  source_.SetText(std::move(text));
+  text_ = std::move(text);
   next_ = 0;
 }
 
@@ -63,24 +61,24 @@ const TLexema& TLexPipe::Next(uint8_t mode) {
 }
 
 void TLexPipe::TakeEndingByte() {
-  const std::string& s = source_.Text();
+  const std::string_view s = text_;
   if (next_ < s.size() && IsTakenWithLexeme(s[next_])) ++next_;
 }
 
 void TLexPipe::ReadWord(size_t begin) {
-  const std::string& s = source_.Text();
+  const std::string_view s = text_;
   const bool* goesOn = TextMode() ? kWordBytes.text : kWordBytes.normal;
   size_t end = begin + 1;
   while (end < s.size() && goesOn[static_cast<unsigned char>(s[end])]) ++end;
   current_.SetKind(kLexWord);
-  current_.MutableText().assign(s, begin, end - begin);
+  SetLexemeText(current_, s.substr(begin, end - begin));
   current_.SetNumber(0);
   next_ = end;
   TakeEndingByte();
 }
 
 void TLexPipe::ReadNumber() {
-  const std::string& s = source_.Text();
+  const std::string_view s = text_;
   const size_t begin = next_;
   size_t end = begin;
   int32_t value = 0;
@@ -94,14 +92,14 @@ void TLexPipe::ReadNumber() {
     return;
   }
   current_.SetKind(kLexNumber);
-  current_.MutableText().assign(s, begin, end - begin);
+  SetLexemeText(current_, s.substr(begin, end - begin));
   current_.SetNumber(value);
   next_ = end;
   TakeEndingByte();
 }
 
 bool TLexPipe::SkipComment() {
-  const std::string& s = source_.Text();
+  const std::string_view s = text_;
   while (next_ < s.size()) {
     const char c = s[next_++];
     if (c == kCR || c == kLF || c == '$') return true;
@@ -113,7 +111,7 @@ bool TLexPipe::SkipComment() {
 void TLexPipe::Scan() {
   // Dot, comma, dash and end of text keep the text and number of the lexeme
   // before them: the reader looks back at them through these.
-  const std::string& s = source_.Text();
+  const std::string_view s = text_;
   for (;;) {
     if (next_ >= s.size()) {
       current_.SetKind(kLexEndOfText);
@@ -130,7 +128,7 @@ void TLexPipe::Scan() {
       case kLF:
         ++next_;
         current_.SetKind(kLexEndOfLine);
-        current_.MutableText().assign("#10", 3);
+        SetLexemeText(current_, "#10");
         return;
       case '$': ++next_; continue;
       case '.':
@@ -167,7 +165,7 @@ void TLexPipe::Scan() {
 
 bool TLexPipe::NextNumberThenComma(int32_t& number) {
   if (pushBack_) return false;
-  const std::string& s = source_.Text();
+  const std::string_view s = text_;
   size_t end = next_;
   int32_t value = 0;
   while (end < s.size() && end - next_ <= kMaxDigits && IsDigit(s[end])) {
@@ -179,7 +177,7 @@ bool TLexPipe::NextNumberThenComma(int32_t& number) {
   if (digits == 0 || digits > kMaxDigits || end >= s.size() || s[end] != ',') return false;
   mode_ = kModeAny;
   current_.SetKind(kLexComma);
-  current_.MutableText().assign(s, next_, digits);
+  SetLexemeText(current_, s.substr(next_, digits));
   current_.SetNumber(value);
   next_ = end + 1;
   number = value;

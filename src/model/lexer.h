@@ -1,6 +1,6 @@
 #pragma once
-// Lexical analyser of the configuration text: a byte source, one lexeme and
-// the lexeme stream with two reading modes and push-back.
+// Lexical analyser of the configuration text: one lexeme and the lexeme
+// stream with two reading modes and push-back.
 #include <cstdint>
 #include <string>
 
@@ -26,29 +26,8 @@ enum LexMode : uint8_t {
   kModeDash = 5,
 };
 
-// The text being read, byte by byte.
-class TLitPipe {
- public:
-  void SetText(std::string text);
-  // The next byte, or 0 at the end of the text (then the position stays).
-  unsigned char GetChar() {
-    if (position_ == 0 || position_ > text_.size()) return 0;
-    return static_cast<unsigned char>(text_[position_++ - 1]);
-  }
-  void UngetChar() {
-    if (position_ != 0) --position_;
-  }
-  size_t Position() const { return position_; }
-  const std::string& Text() const { return text_; }
-
- private:
-  std::string text_;
-  size_t position_ = 0;  // 1-based index of the next byte; 0: no text
-};
-
 class TLexema {
  public:
-  void Init();
   uint8_t Kind() const { return kind_; }
   const std::string& Text() const { return text_; }
   std::string& MutableText() { return text_; }
@@ -68,7 +47,6 @@ class TLexPipe {
   void SetText(std::string text);
   // The next lexeme; it stays valid until the next read.
   const TLexema& Next(uint8_t mode);
-  void NextLexeme(uint8_t mode, TLexema& out) { out = Next(mode); }
   void PushBack() { pushBack_ = true; }
   // Lists are mostly numbers each directly followed by a comma. When the
   // next bytes are just that, reads both as Next(kModeNumber) and then
@@ -91,7 +69,7 @@ class TLexPipe {
   // Takes the byte at next_ when it belongs to the lexeme just read.
   void TakeEndingByte();
 
-  TLitPipe source_;  // owns the text
+  std::string text_;
   size_t next_ = 0;  // 0-based index of the next byte
   TLexema current_;
   bool pushBack_ = false;

@@ -1,4 +1,5 @@
 #include "model/reader.h"
+#include "model/reader_internal.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,5 @@
 #include "model/writer.h"
+#include "model/writer_internal.h"
 
 #include <charconv>
 
@@ -8,7 +9,9 @@ namespace {
 
 void AppendNumber(std::string& line, int32_t v) {
   char digits[12];  // "-2147483648" and room to spare
-  line.append(digits, std::to_chars(digits, digits + sizeof digits, v).ptr);
+  const char* end = std::to_chars(digits, digits + sizeof digits, v).ptr;
+  // Pointer and length: the iterator-pair append goes the slow general way.
+  line.append(digits, static_cast<size_t>(end - digits));
 }
 
 void PadTo(std::string& line, size_t width) {
@@ -27,7 +30,8 @@ std::string KeyLine(const T_Command& e) {
   line += e.Text(1);
   PadTo(line, 15);
   line += '.';
-  line.append(e.Text(2).rbegin(), e.Text(2).rend());
+  const std::string& code = e.Text(2);
+  for (auto c = code.rbegin(); c != code.rend(); ++c) line += *c;
   return line;
 }
 

@@ -11,10 +11,6 @@ constexpr size_t kLineWidth = 45;
 
 // Appends the lines (without line ends); the list is not cleared first.
 void WriteConfigText(const T_Command_DEVICE& model, std::vector<std::string>& lines);
-// The unpadded line of one instance; empty for a row without a code.
-std::string FormatCommandLine(const T_Command_DEVICE& model, int row, int index);
-// In-place padding with spaces to 45 characters.
-void PadLine(std::string& line);
 
 // The whole text: every line followed by CR LF.
 std::string WriteConfigTextCrLf(const T_Command_DEVICE& model);

@@ -8,6 +8,7 @@
 #include "model/codec.h"
 #include "model/reader.h"
 #include "model/writer.h"
+#include "model/writer_internal.h"
 #include "support/test_text.h"
 
 namespace kestrin {

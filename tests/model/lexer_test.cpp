@@ -27,7 +27,7 @@ std::vector<Lex> LexAll(const std::string& text, uint8_t mode = kModeAny) {
   TLexema lex;
   std::vector<Lex> out;
   for (int i = 0; i < 1000; ++i) {
-    pipe.NextLexeme(mode, lex);
+    lex = pipe.Next(mode);
     out.push_back({lex.Kind(), lex.Text(), lex.Number()});
     if (lex.Kind() == kLexEndOfText) break;
   }
@@ -122,13 +122,13 @@ TEST(Lexer, CarriedTextOutlivesTheTextItCameFrom) {
   TLexPipe pipe;
   TLexema lex;
   pipe.SetText(std::string(40, 'w') + " 12345");
-  pipe.NextLexeme(kModeAny, lex);
-  pipe.NextLexeme(kModeAny, lex);
+  lex = pipe.Next(kModeAny);
+  lex = pipe.Next(kModeAny);
   EXPECT_EQ(lex.Text(), "12345");
   // Each new text frees the one before; the dots still carry "12345".
   for (int round = 0; round < 3; ++round) {
     pipe.SetText(".");
-    pipe.NextLexeme(kModeAny, lex);
+    lex = pipe.Next(kModeAny);
     EXPECT_EQ(lex.Kind(), kLexDot);
     EXPECT_EQ(lex.Text(), "12345");
     EXPECT_EQ(lex.Number(), 12345);
@@ -152,7 +152,7 @@ TEST(Lexer, ViewAndCopyGiveTheSameStream) {
       copied.PushBack();
     }
     const TLexema& v = viewed.Next(mode);
-    copied.NextLexeme(mode, lex);
+    lex = copied.Next(mode);
     ASSERT_EQ(v.Kind(), lex.Kind()) << i;
     ASSERT_EQ(v.Text(), lex.Text()) << i;
     ASSERT_EQ(v.Number(), lex.Number()) << i;
@@ -206,13 +206,13 @@ TEST(Lexer, PushBackDeliversTheSameLexemeWhateverTheMode) {
   TLexPipe pipe;
   pipe.SetText("ab cd");
   TLexema lex;
-  pipe.NextLexeme(kModeAny, lex);
+  lex = pipe.Next(kModeAny);
   EXPECT_EQ(lex.Text(), "ab");
   pipe.PushBack();
-  pipe.NextLexeme(kModeText, lex);
+  lex = pipe.Next(kModeText);
   EXPECT_EQ(lex.Kind(), kLexWord);
   EXPECT_EQ(lex.Text(), "ab");
-  pipe.NextLexeme(kModeAny, lex);
+  lex = pipe.Next(kModeAny);
   EXPECT_EQ(lex.Text(), "cd");
 }
 
@@ -221,13 +221,13 @@ TEST(Lexer, EndOfTextRepeatsAndEmptyTextEndsAtOnce) {
   pipe.SetText("");
   TLexema lex;
   for (int i = 0; i < 3; ++i) {
-    pipe.NextLexeme(kModeAny, lex);
+    lex = pipe.Next(kModeAny);
     EXPECT_EQ(lex.Kind(), kLexEndOfText);
   }
   pipe.SetText("x");
-  pipe.NextLexeme(kModeAny, lex);
-  pipe.NextLexeme(kModeAny, lex);
-  pipe.NextLexeme(kModeAny, lex);
+  lex = pipe.Next(kModeAny);
+  lex = pipe.Next(kModeAny);
+  lex = pipe.Next(kModeAny);
   EXPECT_EQ(lex.Kind(), kLexEndOfText);
 }
 
@@ -235,24 +235,17 @@ TEST(Lexer, ZeroByteEndsTheTextAndReadingGoesOnAfterIt) {
   TLexPipe pipe;
   pipe.SetText(std::string("fe \0st", 6));
   TLexema lex;
-  pipe.NextLexeme(kModeAny, lex);
+  lex = pipe.Next(kModeAny);
   EXPECT_EQ(lex.Text(), "fe");
-  pipe.NextLexeme(kModeAny, lex);
+  lex = pipe.Next(kModeAny);
   EXPECT_EQ(lex.Kind(), kLexEndOfText);
-  pipe.NextLexeme(kModeAny, lex);
+  lex = pipe.Next(kModeAny);
   EXPECT_EQ(lex.Text(), "st");
 }
 
 TEST(Lexer, CarriageReturnAndLineFeedEachGiveALineEnd) {
   EXPECT_EQ(Kinds(LexAll("\r\n\r")), (std::vector<int>{kLexEndOfLine, kLexEndOfLine, kLexEndOfLine,
                                                        kLexEndOfText}));
-  TLitPipe lit;
-  lit.SetText("ab");
-  EXPECT_EQ(lit.GetChar(), 'a');
-  EXPECT_EQ(lit.GetChar(), 'b');
-  EXPECT_EQ(lit.GetChar(), 0);
-  lit.UngetChar();
-  EXPECT_EQ(lit.GetChar(), 'b');
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "model/writer.h"
+#include "model/writer_internal.h"
 
 #include <gtest/gtest.h>
 

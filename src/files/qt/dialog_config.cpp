@@ -92,9 +92,13 @@ QLineEdit* MakeEdit(const QString& name, QWidget* parent) {
 
 }  // namespace
 
-TDialogConfig::TDialogConfig(ProgramSettings& settings, TFormSelectPathTree* pathTree,
-                             SettingsStore store, QWidget* parent)
-    : QDialog(parent), settings_(settings), pathTree_(pathTree), store_(std::move(store)) {
+TDialogConfig::TDialogConfig(ProgramSettings& settings, HintDisplay& hints,
+                             TFormSelectPathTree* pathTree, SettingsStore store, QWidget* parent)
+    : QDialog(parent),
+      settings_(settings),
+      hints_(hints),
+      pathTree_(pathTree),
+      store_(std::move(store)) {
   Create();
 }
 
@@ -374,7 +378,7 @@ void TDialogConfig::FormExampleText() {
 
 QString TDialogConfig::ExampleText() const { return ST_Example->text(); }
 
-void TDialogConfig::CB_HideHintClick() { HideHint(CB_HideHint->isChecked()); }
+void TDialogConfig::CB_HideHintClick() { hints_.SetHidden(CB_HideHint->isChecked()); }
 
 void TDialogConfig::CB_SaveMaskClick() { EnableMaskItems(CB_SaveMask->isChecked()); }
 
@@ -406,7 +410,7 @@ void TDialogConfig::B_OKClick() {
   settings_.ListModeOpenSave = RB_OpenList->isChecked();
   settings_.ListPathSave = WithTrailingDelimiter(E_SavePath->text().toStdString());
   settings_.HideHint = CB_HideHint->isChecked();
-  HideHint(settings_.HideHint);
+  hints_.SetHidden(settings_.HideHint);
   settings_.MaskMode = CB_SaveMask->isChecked();
   settings_.MaskPref = FromQ(E_MaskPref->text());
   settings_.MaskSuff = FromQ(E_MaskSuff->text());

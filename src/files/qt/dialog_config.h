@@ -16,15 +16,17 @@ class QRadioButton;
 
 namespace kestrin {
 
+class HintDisplay;
 class TFormSelectPathTree;
 
 class TDialogConfig : public QDialog {
   Q_OBJECT
  public:
   // settings: the program's settings, changed only by "Применить", which also
-  // writes them to store. pathTree: the folder tree shown by the folder button
+  // writes them to store. hints: the window's tooltips, which follow the
+  // check box at once. pathTree: the folder tree shown by the folder button
   // (not owned; may be null, then the button does nothing).
-  TDialogConfig(ProgramSettings& settings, TFormSelectPathTree* pathTree,
+  TDialogConfig(ProgramSettings& settings, HintDisplay& hints, TFormSelectPathTree* pathTree,
                 SettingsStore store = SettingsStore(), QWidget* parent = nullptr);
   ~TDialogConfig() override;
 
@@ -51,6 +53,7 @@ class TDialogConfig : public QDialog {
   int CheckedKind(int element) const;
 
   ProgramSettings& settings_;
+  HintDisplay& hints_;
   TFormSelectPathTree* pathTree_;
   SettingsStore store_;
 

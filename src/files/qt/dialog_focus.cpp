@@ -9,19 +9,6 @@ namespace kestrin {
 
 namespace {
 
-class FocusColourFilter : public QObject {
- public:
-  using QObject::QObject;
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-      if (auto* w = qobject_cast<QWidget*>(watched))
-        SetFocusColour(w, event->type() == QEvent::FocusIn ? FocusState::Focused
-                                                           : FocusState::Normal);
-    }
-    return false;
-  }
-};
-
 class LabelClickFilter : public QObject {
  public:
   LabelClickFilter(QLabel* label, std::function<QWidget*()> target)
@@ -43,7 +30,7 @@ class LabelClickFilter : public QObject {
 
 void FollowFocusColour(QWidget* control) {
   if (!control) return;
-  control->installEventFilter(new FocusColourFilter(control));
+  TrackFocusColour(control);
   SetFocusColour(control, FocusState::Normal);
 }
 

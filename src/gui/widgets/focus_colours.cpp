@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -35,6 +36,24 @@ Kind KindOf(const QWidget* control) {
   return Kind::Other;
 }
 
+class FocusColourFilter : public QObject {
+ public:
+  FocusColourFilter(QWidget* control, std::vector<QWidget*> labels)
+      : QObject(control), labels_(std::move(labels)) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut) return false;
+    const FocusState state =
+        event->type() == QEvent::FocusIn ? FocusState::Focused : FocusState::Normal;
+    SetFocusColour(qobject_cast<QWidget*>(watched), state);
+    for (QWidget* label : labels_) SetFocusColour(label, state);
+    return false;
+  }
+
+ private:
+  std::vector<QWidget*> labels_;
+};
+
 bool ReadOnly(const QWidget* control) {
   if (auto* edit = qobject_cast<const QLineEdit*>(control)) return edit->isReadOnly();
   if (auto* spin = qobject_cast<const QAbstractSpinBox*>(control)) return spin->isReadOnly();
@@ -46,8 +65,6 @@ bool ReadOnly(const QWidget* control) {
 QColor FocusColour() { return FromRgb(kFocusColourRgb); }
 QColor SelectedRowColour() { return FromRgb(kSelectedRowColourRgb); }
 QColor GuardColour() { return FromRgb(kGuardColourRgb); }
-QColor FireColour() { return FromRgb(kFireColourRgb); }
-QColor ServiceColour() { return FromRgb(kServiceColourRgb); }
 QColor WindowColour() { return QApplication::palette().color(QPalette::Base); }
 QColor ButtonFaceColour() { return QApplication::palette().color(QPalette::Button); }
 
@@ -88,6 +105,11 @@ void SetFocusColour(QWidget* control, FocusState state, const QColor& colour) {
   control->setPalette(pal);
   if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
     combo->lineEdit()->setPalette(pal);
+}
+
+void TrackFocusColour(QWidget* control, std::vector<QWidget*> labels) {
+  if (!control) return;
+  control->installEventFilter(new FocusColourFilter(control, std::move(labels)));
 }
 
 QColor BackgroundColour(const QWidget* control) {

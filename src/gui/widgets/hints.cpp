@@ -16,9 +16,6 @@ constexpr int kWakeUpDelayMs = 1000;
 // Long enough to count as "until the mouse leaves".
 constexpr int kDisplayTimeMs = 24 * 60 * 60 * 1000;
 
-bool g_hidden = false;
-HintHook g_hook;
-
 class HintStyle : public QProxyStyle {
  public:
   int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
@@ -27,41 +24,6 @@ class HintStyle : public QProxyStyle {
     return QProxyStyle::styleHint(hint, option, widget, returnData);
   }
 };
-
-class HintFilter : public QObject {
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::ToolTip) return false;
-    if (g_hidden) {
-      QToolTip::hideText();
-      return true;
-    }
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget) return false;
-    auto* help = static_cast<QHelpEvent*>(event);
-    QString text = widget->toolTip();
-    QRect area = widget->rect();
-    if (g_hook && !g_hook(widget, help->pos(), text, area)) {
-      QToolTip::hideText();
-      return true;
-    }
-    if (text.isEmpty()) {
-      // Let the event travel up to a parent that has a tooltip.
-      return false;
-    }
-    QToolTip::showText(help->globalPos(), text, widget, area, kDisplayTimeMs);
-    return true;
-  }
-};
-
-HintFilter* g_filter = nullptr;
-
-void InstallFilter() {
-  if (g_filter || !qApp) return;
-  g_filter = new HintFilter;
-  g_filter->setParent(qApp);
-  qApp->installEventFilter(g_filter);
-}
 
 }  // namespace
 
@@ -80,26 +42,47 @@ void AssignHint(QWidget* control, int number) {
   control->setProperty("showHint", true);
   control->setProperty("helpContext", number);
   control->setToolTip(text);
-  InstallHintTiming();
 }
 
 void InstallHintTiming() {
-  InstallFilter();
   if (!qApp) return;
   if (!dynamic_cast<HintStyle*>(QApplication::style())) QApplication::setStyle(new HintStyle);
 }
 
-void SetHintHook(HintHook hook) {
-  g_hook = std::move(hook);
-  InstallFilter();
+HintDisplay::HintDisplay(QObject* parent) : QObject(parent) {
+  if (qApp) qApp->installEventFilter(this);
 }
 
-void HideHint(bool hide) {
-  g_hidden = hide;
-  InstallFilter();
+HintDisplay::~HintDisplay() {
+  if (qApp) qApp->removeEventFilter(this);
+}
+
+void HintDisplay::SetHidden(bool hide) {
+  hidden_ = hide;
   if (hide) QToolTip::hideText();
 }
 
-bool HintsHidden() { return g_hidden; }
+bool HintDisplay::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return false;
+  if (hidden_) {
+    QToolTip::hideText();
+    return true;
+  }
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (!widget) return false;
+  auto* help = static_cast<QHelpEvent*>(event);
+  QString text = widget->toolTip();
+  QRect area = widget->rect();
+  if (hook_ && !hook_(widget, help->pos(), text, area)) {
+    QToolTip::hideText();
+    return true;
+  }
+  if (text.isEmpty()) {
+    // Let the event travel up to a parent that has a tooltip.
+    return false;
+  }
+  QToolTip::showText(help->globalPos(), text, widget, area, kDisplayTimeMs);
+  return true;
+}
 
 }  // namespace kestrin

@@ -168,7 +168,7 @@ TEST_F(StartupTest, StoredHideHintSwitchesTooltipsOff) {
     ini.setValue(QStringLiteral("HideHint"), 1);
   }
   Start();
-  EXPECT_TRUE(HintsHidden());
+  EXPECT_TRUE(window->Hints().Hidden());
   EXPECT_TRUE(window->Settings().HideHint);
 }
 

@@ -178,9 +178,7 @@ TEST_F(TForm2Test, CommandButtonsDrawTheirCaptionsAsFaces) {
     EXPECT_FALSE(b->icon().isNull()) << name;
     EXPECT_EQ(TForm2::ButtonCaption(b->property("tag").toInt()), QString::fromUtf8(caption));
   }
-  EXPECT_EQ(TForm2::ButtonCaption(5), QStringLiteral("Связь"));
   EXPECT_EQ(TForm2::ButtonCaption(-3), QStringLiteral("В устройство..."));
-  EXPECT_EQ(TForm2::ButtonCaption(10), QStringLiteral("Выбрать файл \"в ручную\""));
   EXPECT_EQ(TForm2::ButtonCaption(13), QString());
   EXPECT_FALSE(HintText(12).isEmpty());
   EXPECT_EQ(Find<QPushButton>("B_SaveToDevice")->toolTip(), HintText(12) + QStringLiteral(" (Ctrl+Shift+W)"));

@@ -100,14 +100,12 @@ class WindowTest : public ::testing::Test {
     ASSERT_TRUE(dir.isValid());
     QDir(dir.path()).mkpath(QStringLiteral("work"));
     QDir(dir.path()).mkpath(QStringLiteral("disk"));
-    HideHint(false);
     modals.SetDescriber(Describe);
     drives.SetDrives({{"disk", (Path("disk") + QLatin1Char('/')).toStdString(),
                        DriveKind::Removable}});
   }
   void TearDown() override {
     window.reset();
-    HideHint(false);
   }
 
   QString Path(const QString& relative) const { return dir.path() + QLatin1Char('/') + relative; }

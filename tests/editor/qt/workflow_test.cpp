@@ -11,6 +11,7 @@
 #include "files/workflow.h"
 #include "model/reader.h"
 #include "model/writer.h"
+#include "model/writer_internal.h"
 #include "support/test_text.h"
 #include "window_test_support.h"
 

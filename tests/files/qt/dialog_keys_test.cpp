@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "files/qt/dialog_config.h"
+#include "gui/widgets/hints.h"
 #include "files/qt/form_logical_disks.h"
 #include "files/qt/form_select_path_tree.h"
 #include "files/qt/settings_store.h"
@@ -107,7 +108,8 @@ TEST(SettingsDialogKeys, EnterPressesTheFocusedButtonAndEscCancels) {
   ProgramSettings settings;
   settings.ProgramFolder = "/opt/prog/";
   settings.MaskPref = "RQX7";
-  TDialogConfig dialog(settings, nullptr, SettingsStore(ini));
+  HintDisplay hints;
+  TDialogConfig dialog(settings, hints, nullptr, SettingsStore(ini));
 
   ModalDriver driver;
   bool openAfterEditEnter = false;

@@ -60,12 +60,8 @@ class SettingsTest : public ::testing::Test {
     ini = QDir(dir.path()).filePath("velmar.ini");
     notices.clear();
     SettingsStore::SetNotifier([this](const QString& m, const QString& r) { notices << m << r; });
-    HideHint(false);
   }
-  void TearDown() override {
-    SettingsStore::SetNotifier(nullptr);
-    HideHint(false);
-  }
+  void TearDown() override { SettingsStore::SetNotifier(nullptr); }
   ProgramSettings Fresh() const {
     ProgramSettings s;
     s.ProgramFolder = "/opt/prog/";
@@ -150,10 +146,11 @@ class DialogTest : public SettingsTest {
     settings = DefaultSettings("/opt/prog/");
   }
   ProgramSettings settings;
+  HintDisplay hints;
 };
 
 TEST_F(DialogTest, ShowingSetsControlsFromTheSettingsWithTheirHints) {
-  TDialogConfig d(settings, nullptr, SettingsStore(ini));
+  TDialogConfig d(settings, hints, nullptr, SettingsStore(ini));
   d.show();
   EXPECT_FALSE(Find<QCheckBox>(&d, "CB_HideHint")->isChecked());
   EXPECT_TRUE(Find<QRadioButton>(&d, "RB_OpenNormal")->isChecked());
@@ -192,7 +189,7 @@ TEST_F(DialogTest, ShowingSetsControlsFromTheSettingsWithTheirHints) {
 }
 
 TEST_F(DialogTest, ListModeAndMaskCheckBoxEnableTheirControls) {
-  TDialogConfig d(settings, nullptr, SettingsStore(ini));
+  TDialogConfig d(settings, hints, nullptr, SettingsStore(ini));
   d.show();
   Find<QRadioButton>(&d, "RB_OpenList")->click();
   EXPECT_TRUE(Find<QLineEdit>(&d, "E_SavePath")->isEnabled());
@@ -224,7 +221,7 @@ TEST_F(DialogTest, ListModeAndMaskCheckBoxEnableTheirControls) {
 }
 
 TEST_F(DialogTest, ExampleFollowsEditsAndElementButtons) {
-  TDialogConfig d(settings, nullptr, SettingsStore(ini));
+  TDialogConfig d(settings, hints, nullptr, SettingsStore(ini));
   d.show();
   Find<QRadioButton>(&d, "RB_MaskEmpty2")->click();
   EXPECT_EQ(d.ExampleText(), QStringLiteral("RQX7_AAAABBBBCCCC.ini"));
@@ -236,7 +233,7 @@ TEST_F(DialogTest, ExampleFollowsEditsAndElementButtons) {
 }
 
 TEST_F(DialogTest, MaskEditsRefuseTheNineCharactersAndAcceptCyrillic) {
-  TDialogConfig d(settings, nullptr, SettingsStore(ini));
+  TDialogConfig d(settings, hints, nullptr, SettingsStore(ini));
   d.show();
   auto* pref = Find<QLineEdit>(&d, "E_MaskPref");
   pref->clear();
@@ -269,7 +266,7 @@ void ClickOn(QWidget* w) {
 }
 
 TEST_F(DialogTest, LabelClicksFocusTheirControlWhichTakesTheFocusColour) {
-  TDialogConfig d(settings, nullptr, SettingsStore(ini));
+  TDialogConfig d(settings, hints, nullptr, SettingsStore(ini));
   d.show();
   QApplication::setActiveWindow(&d);
   auto* pref = Find<QLineEdit>(&d, "E_MaskPref");
@@ -293,7 +290,7 @@ TEST_F(DialogTest, LabelClicksFocusTheirControlWhichTakesTheFocusColour) {
 }
 
 TEST_F(DialogTest, ApplyStoresEverythingAndAnEmptyFolderBecomesADelimiter) {
-  TDialogConfig d(settings, nullptr, SettingsStore(ini));
+  TDialogConfig d(settings, hints, nullptr, SettingsStore(ini));
   OnModal([](QWidget* w) {
     Find<QRadioButton>(w, "RB_OpenList")->click();
     Find<QLineEdit>(w, "E_SavePath")->clear();
@@ -308,7 +305,7 @@ TEST_F(DialogTest, ApplyStoresEverythingAndAnEmptyFolderBecomesADelimiter) {
   EXPECT_TRUE(settings.ListModeOpenSave);
   EXPECT_EQ(settings.ListPathSave, std::string(1, kPathDelimiter));
   EXPECT_TRUE(settings.HideHint);
-  EXPECT_TRUE(HintsHidden());
+  EXPECT_TRUE(hints.Hidden());
   EXPECT_EQ(settings.MaskIdent1, kMaskSuffix);
   EXPECT_EQ(settings.MaskIdent4, kMaskEmpty);
   EXPECT_EQ(settings.MaskDelim2, "+");
@@ -331,17 +328,17 @@ TEST_F(DialogTest, ApplyStoresEverythingAndAnEmptyFolderBecomesADelimiter) {
 
 TEST_F(DialogTest, CancelKeepsSettingsButTooltipsFollowTheCheckBoxAtOnce) {
   const ProgramSettings before = settings;
-  TDialogConfig d(settings, nullptr, SettingsStore(ini));
-  OnModal([](QWidget* w) {
+  TDialogConfig d(settings, hints, nullptr, SettingsStore(ini));
+  OnModal([this](QWidget* w) {
     Find<QCheckBox>(w, "CB_HideHint")->click();
-    EXPECT_TRUE(HintsHidden());
+    EXPECT_TRUE(hints.Hidden());
     Find<QCheckBox>(w, "CB_SaveMask")->click();
     Find<QLineEdit>(w, "E_MaskPref")->setText("ZZ");
     Find<QPushButton>(w, "B_Cancel")->click();
   });
   EXPECT_EQ(d.exec(), QDialog::Rejected);
   EXPECT_EQ(settings, before);
-  EXPECT_TRUE(HintsHidden());
+  EXPECT_TRUE(hints.Hidden());
   EXPECT_FALSE(QFile::exists(ini));  // nothing written
 
   // Shown again, the controls come from the unchanged settings.
@@ -358,7 +355,7 @@ TEST_F(DialogTest, FolderFieldLimitsTypingOnlyAndTakesTheTreeChoice) {
   ASSERT_TRUE(QDir(root.path()).mkpath("sub"));
   FakeDriveList drives({{"DRIVE", (root.path() + "/").toStdString(), DriveKind::Fixed}});
   TFormSelectPathTree tree(&drives);
-  TDialogConfig d(settings, &tree, SettingsStore(ini));
+  TDialogConfig d(settings, hints, &tree, SettingsStore(ini));
   d.show();
   auto* path = Find<QLineEdit>(&d, "E_SavePath");
   EXPECT_EQ(path->text(), QString::fromStdString(settings.ListPathSave));  // not cut

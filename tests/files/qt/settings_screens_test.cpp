@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "files/qt/dialog_config.h"
+#include "gui/widgets/hints.h"
 #include "files/qt/form_logical_disks.h"
 #include "files/qt/form_select_path_tree.h"
 
@@ -32,7 +33,8 @@ TEST(DISABLED_Screens, SettingsDrivesAndTree) {
   QTemporaryDir dir;
   ProgramSettings settings = DefaultSettings("/opt/kestrin/");
   settings.ListModeOpenSave = true;
-  TDialogConfig config(settings, nullptr, SettingsStore(QDir(dir.path()).filePath("s.ini")));
+  HintDisplay hints;
+  TDialogConfig config(settings, hints, nullptr, SettingsStore(QDir(dir.path()).filePath("s.ini")));
   Save(&config, "settings-dialog.png");
   config.findChild<QRadioButton*>("RB_MaskEmpty2")->click();
   config.findChild<QPushButton*>("B_OK")->setFocus();

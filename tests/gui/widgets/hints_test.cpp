@@ -26,7 +26,9 @@ void WaitToolTipGone() {
 
 TEST(Hints, AssignSetsTextHelpContextAndDisplay) {
   QLabel label;
+  QStyle* const style = QApplication::style();
   AssignHint(&label, 801);
+  EXPECT_EQ(QApplication::style(), style);  // the application is left alone
   EXPECT_EQ(label.property("helpContext").toInt(), 801);
   EXPECT_TRUE(label.property("showHint").toBool());
   const QStringList lines = label.toolTip().split(QLatin1Char('\n'));
@@ -56,15 +58,24 @@ TEST(Hints, HideHintSwitchesTooltipsOffAndOn) {
   label.show();
 
   WaitToolTipGone();
-  HideHint(true);
-  EXPECT_TRUE(HintsHidden());
-  RequestToolTip(&label);
-  EXPECT_FALSE(QToolTip::isVisible());
+  {
+    HintDisplay hints;
+    hints.SetHidden(true);
+    EXPECT_TRUE(hints.Hidden());
+    RequestToolTip(&label);
+    EXPECT_FALSE(QToolTip::isVisible());
 
-  HideHint(false);
+    hints.SetHidden(false);
+    RequestToolTip(&label);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Сохранить конфигурацию в файл"));
+    QToolTip::hideText();
+    WaitToolTipGone();
+    hints.SetHidden(true);
+  }
+  // Hidden tooltips do not outlive the display that hid them.
   RequestToolTip(&label);
   EXPECT_TRUE(QToolTip::isVisible());
-  EXPECT_EQ(QToolTip::text(), QStringLiteral("Сохранить конфигурацию в файл"));
   QToolTip::hideText();
   WaitToolTipGone();
 }
@@ -73,7 +84,8 @@ TEST(Hints, HookMayReplaceOrCancelTheText) {
   QLabel label(QStringLiteral("метка"));
   AssignHint(&label, 11);
   label.show();
-  SetHintHook([](QWidget*, const QPoint&, QString& text, QRect& area) {
+  HintDisplay hints;
+  hints.SetHook([](QWidget*, const QPoint&, QString& text, QRect& area) {
     text = QStringLiteral("другая");
     area = QRect(0, 0, 10, 10);
     return true;
@@ -85,10 +97,9 @@ TEST(Hints, HookMayReplaceOrCancelTheText) {
   WaitToolTipGone();
   ASSERT_FALSE(QToolTip::isVisible());
 
-  SetHintHook([](QWidget*, const QPoint&, QString&, QRect&) { return false; });
+  hints.SetHook([](QWidget*, const QPoint&, QString&, QRect&) { return false; });
   RequestToolTip(&label);
   EXPECT_FALSE(QToolTip::isVisible());
-  SetHintHook(nullptr);
 }
 
 TEST(Hints, TimingStyleWaitsOneSecond) {
