@@ -1,6 +1,7 @@
 #include "model/writer.h"
 #include "model/writer_internal.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace kestrin {
@@ -14,25 +15,25 @@ void AppendNumber(std::string& line, int32_t v) {
   line.append(digits, static_cast<size_t>(end - digits));
 }
 
-void PadTo(std::string& line, size_t width) {
-  if (line.size() < width) line.append(width - line.size(), ' ');
+// Pads with blanks up to the given size of the whole string.
+void PadTo(std::string& line, size_t size) {
+  if (line.size() < size) line.append(size - line.size(), ' ');
 }
 
 // A key line: "uaNN-" and the name padded to 15 characters, then "." and the
 // code written backwards.
-std::string KeyLine(const T_Command& e) {
-  std::string line;
-  line.reserve(kLineWidth);
-  line += "ua";
-  if (e.Subscript() >= 0 && e.Subscript() < 10) line += '0';
-  AppendNumber(line, e.Subscript());
-  line += '-';
-  line += e.Text(1);
-  PadTo(line, 15);
-  line += '.';
+void AppendKeyLine(std::string& out, const T_Command& e) {
+  const size_t start = out.size();
+  out += "ua";
+  if (e.Subscript() >= 0 && e.Subscript() < 10) out += '0';
+  AppendNumber(out, e.Subscript());
+  out += '-';
+  out += e.Text(1);
+  PadTo(out, start + 15);
+  out += '.';
   const std::string& code = e.Text(2);
-  for (auto c = code.rbegin(); c != code.rend(); ++c) line += *c;
-  return line;
+  out.append(code.size(), ' ');
+  std::reverse_copy(code.begin(), code.end(), out.end() - static_cast<std::ptrdiff_t>(code.size()));
 }
 
 // The non-zero items, comma-separated.
@@ -60,11 +61,9 @@ void AppendFirstValue(std::string& line, const CommandRow& r, const T_Command& e
   }
 }
 
-std::string CommandLine(const CommandRow& r, const T_Command& e) {
-  std::string line;
-  line.reserve(kLineWidth);
+void AppendCommandLine(std::string& line, const CommandRow& r, const T_Command& e) {
   line += r.code;
-  if (r.kind1 == kValNone && r.kind2 == kVal2None) return line;
+  if (r.kind1 == kValNone && r.kind2 == kVal2None) return;
   if (!r.Single()) AppendNumber(line, e.Subscript());
   line += '-';
   AppendFirstValue(line, r, e);
@@ -79,7 +78,35 @@ std::string CommandLine(const CommandRow& r, const T_Command& e) {
     line += '.';
     line += e.Text(2);
   }
-  return line;
+}
+
+bool IsWritten(int row) {
+  return row == kRowFileKey || row == kRowKeyUser || kCommandTable[row].HasCode();
+}
+
+// Calls each(row, element) for every line of the text, in order.
+template <typename Each>
+void ForEachLine(const T_Command_DEVICE& model, Each each) {
+  for (int row = 0; row < kRowCount; ++row) {
+    if (!IsWritten(row)) continue;
+    const int count = model.ElementCount(row);
+    for (int n = 0; n < count; ++n) {
+      // The second file key line comes first.
+      const int i = row == kRowFileKey ? count - 1 - n : n;
+      each(row, *model.Element(row, i));
+    }
+  }
+}
+
+// One padded line at the end of out.
+void AppendLine(std::string& out, int row, const T_Command& e) {
+  const size_t start = out.size();
+  if (row == kRowKeyUser) {
+    AppendKeyLine(out, e);
+  } else if (kCommandTable[row].HasCode()) {
+    AppendCommandLine(out, kCommandTable[row], e);
+  }
+  PadTo(out, start + kLineWidth);
 }
 
 }  // namespace
@@ -89,32 +116,27 @@ void PadLine(std::string& line) { PadTo(line, kLineWidth); }
 std::string FormatCommandLine(const T_Command_DEVICE& model, int row, int index) {
   if (row < 0 || row >= kRowCount || !kCommandTable[row].HasCode()) return {};
   const T_Command* e = model.Element(row, index);
-  return e ? CommandLine(kCommandTable[row], *e) : std::string();
+  std::string line;
+  if (e) AppendCommandLine(line, kCommandTable[row], *e);
+  return line;
 }
 
 void WriteConfigText(const T_Command_DEVICE& model, std::vector<std::string>& lines) {
-  for (int row = 0; row < kRowCount; ++row) {
-    if (row != kRowFileKey && row != kRowKeyUser && !kCommandTable[row].HasCode()) continue;
-    const int count = model.ElementCount(row);
-    for (int n = 0; n < count; ++n) {
-      // The second file key line comes first.
-      const int i = row == kRowFileKey ? count - 1 - n : n;
-      std::string line = row == kRowKeyUser ? KeyLine(*model.Element(row, i)) : FormatCommandLine(model, row, i);
-      PadLine(line);
-      lines.push_back(std::move(line));
-    }
-  }
+  ForEachLine(model, [&lines](int row, const T_Command& e) {
+    std::string line;
+    AppendLine(line, row, e);
+    lines.push_back(std::move(line));
+  });
 }
 
+// Straight into one string: a line each would cost an allocation each.
 std::string WriteConfigTextCrLf(const T_Command_DEVICE& model) {
-  std::vector<std::string> lines;
-  WriteConfigText(model, lines);
   std::string out;
-  out.reserve(lines.size() * (kLineWidth + 2));
-  for (const std::string& line : lines) {
-    out += line;
+  out.reserve(600 * (kLineWidth + 2));
+  ForEachLine(model, [&out](int row, const T_Command& e) {
+    AppendLine(out, row, e);
     out += "\r\n";
-  }
+  });
   return out;
 }
 
