@@ -57,6 +57,16 @@ void SetBackground(QWidget* window, const QColor& colour) {
   window->setAutoFillBackground(true);
 }
 
+void MakeConfirmationWindow(QDialog* dialog, const char* name) {
+  dialog->setObjectName(QString::fromLatin1(name));
+  dialog->setWindowTitle(QString());
+  dialog->setWindowFlags(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint);
+  dialog->setFixedSize(617, 282);
+  dialog->setModal(true);
+  SetBackground(dialog, QColor(0, 255, 0));
+}
+
 void Centre(QDialog* dialog, QWidget* owner) {
   if (!owner) {
     QWidget* active = QApplication::activeWindow();

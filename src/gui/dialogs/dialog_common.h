@@ -31,6 +31,9 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 
 void SetBackground(QWidget* window, const QColor& colour);
 
+// The green, fixed-size, modal window of the confirmation dialogs.
+void MakeConfirmationWindow(QDialog* dialog, const char* name);
+
 // Moves the dialog to the centre of owner (or of the active window, or of
 // the screen).
 void Centre(QDialog* dialog, QWidget* owner);

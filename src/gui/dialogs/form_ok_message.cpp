@@ -13,13 +13,7 @@ using dialogs::MakeText;
 using dialogs::TextLook;
 
 TFormOkMessage::TFormOkMessage(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("FormOkMessage"));
-  setWindowTitle(QString());
-  setWindowFlags(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
-  setFixedSize(617, 282);
-  setModal(true);
-  dialogs::SetBackground(this, QColor(0, 255, 0));
+  dialogs::MakeConfirmationWindow(this, "FormOkMessage");
 
   const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
   message_ = MakeText(this, "StaticTextMessage", QString(),

@@ -12,13 +12,7 @@ using dialogs::MakeText;
 using dialogs::TextLook;
 
 TFormSaveChanges::TFormSaveChanges(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("FormSaveChanges"));
-  setWindowTitle(QString());
-  setWindowFlags(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
-  setFixedSize(617, 282);
-  setModal(true);
-  dialogs::SetBackground(this, QColor(0, 255, 0));
+  dialogs::MakeConfirmationWindow(this, "FormSaveChanges");
 
   message_ = MakeText(this, "StaticTextMessage",
                       QStringLiteral("Конфигурация изменена. Сохранить изменения?"),
