@@ -31,13 +31,6 @@ class CompareTest : public WindowTest {
     WindowTest::SetUp();
     Start();
   }
-  QString Copy(const char* fixture, const QString& name) {
-    QString target = Work(name);
-    QFile::remove(target);
-    EXPECT_TRUE(QFile::copy(FixturePath(fixture), target));
-    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
-    return target;
-  }
   // Ctrl+D as typed into the focused control of the main window.
   void PressCompare() {
     QApplication::setActiveWindow(window.get());

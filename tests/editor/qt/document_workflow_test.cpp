@@ -26,12 +26,7 @@ class DocumentWorkflowTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(dir.isValid()); }
   QString Path(const QString& name) const { return dir.path() + QLatin1Char('/') + name; }
-  QString Copy(const char* fixture, const QString& name) {
-    const QString target = Path(name);
-    EXPECT_TRUE(QFile::copy(FixturePath(fixture), target));
-    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
-    return target;
-  }
+  QString Copy(const char* fixture, const QString& name) { return CopyFixtureTo(fixture, Path(name)); }
   std::string Text() const { return WriteConfigTextCrLf(doc.edited); }
 
   QTemporaryDir dir;

@@ -26,13 +26,6 @@ class UnsavedTest : public WindowTest {
     WindowTest::SetUp();
     Start();
   }
-  QString Copy(const char* fixture, const QString& name) {
-    const QString target = Work(name);
-    QFile::remove(target);
-    EXPECT_TRUE(QFile::copy(FixturePath(fixture), target));
-    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
-    return target;
-  }
   QLineEdit* KeyField() { return Find<QLineEdit>("E_Common_KEY"); }
   // An edit that passes the checks (the defaults lack only the file key).
   void Edit() { KeyField()->setText(QStringLiteral("K1")); }

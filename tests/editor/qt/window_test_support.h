@@ -93,6 +93,14 @@ inline QString FixturePath(const char* relative) {
   return path;
 }
 
+// A writable copy of a fixture at target (replacing what was there).
+inline QString CopyFixtureTo(const char* fixture, const QString& target) {
+  QFile::remove(target);
+  EXPECT_TRUE(QFile::copy(FixturePath(fixture), target));
+  QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+  return target;
+}
+
 // A window over a temporary working folder and settings file.
 class WindowTest : public ::testing::Test {
  protected:
@@ -110,6 +118,8 @@ class WindowTest : public ::testing::Test {
 
   QString Path(const QString& relative) const { return dir.path() + QLatin1Char('/') + relative; }
   QString Work(const QString& name) const { return Path(QStringLiteral("work/") + name); }
+  // A writable copy of a fixture in the work folder.
+  QString Copy(const char* fixture, const QString& name) const { return CopyFixtureTo(fixture, Work(name)); }
 
   std::shared_ptr<SettingsStore> Store() {
     return std::make_shared<SettingsStore>(Path(QStringLiteral("settings.ini")));

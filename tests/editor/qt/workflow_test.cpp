@@ -33,13 +33,6 @@ class WorkflowTest : public WindowTest {
     WindowTest::SetUp();
     Start();
   }
-  QString Copy(const char* fixture, const QString& name) {
-    QString target = Work(name);
-    QFile::remove(target);
-    EXPECT_TRUE(QFile::copy(FixturePath(fixture), target));
-    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
-    return target;
-  }
   void Press(const char* button) { Find<QPushButton>(button)->click(); }
   // A configuration that passes the checks: the defaults with a file key.
   void SetKeyField(const QString& key) {
