@@ -10,11 +10,6 @@ namespace kestrin {
 
 namespace {
 
-SettingsStore::Notifier& CurrentNotifier() {
-  static SettingsStore::Notifier notifier;
-  return notifier;
-}
-
 #ifdef _WIN32
 const char kMachineKey[] = "HKEY_LOCAL_MACHINE\\Software\\Kamtor\\Velmar";
 const wchar_t kRegistryKey[] = L"Software\\Kamtor\\Velmar";
@@ -40,14 +35,12 @@ std::unique_ptr<QSettings> SettingsStore::Open() const {
 
 QString SettingsStore::Location() const { return Open()->fileName(); }
 
-void SettingsStore::SetNotifier(Notifier notifier) { CurrentNotifier() = std::move(notifier); }
-
-void SettingsStore::Notify(const QString& message, const QString& recommendation) {
-  if (CurrentNotifier()) {
-    CurrentNotifier()(message, recommendation);
+void SettingsStore::Notify(const QString& message, const QString& recommendation) const {
+  if (notifier_) {
+    notifier_(message, recommendation);
     return;
   }
-  // No window handed a notifier in: a dialog of its own over the active window.
+  // No notifier handed in: a dialog of its own over the active window.
   TFormErrorMessage dialog(QApplication::activeWindow());
   dialog.SetMessages(message, recommendation, false, true);
   dialog.exec();
@@ -92,10 +85,9 @@ bool SaveSettings(const ProgramSettings& settings, const SettingsStore& store) {
     saved = s->status() == QSettings::NoError && s->isWritable();
   }
   if (saved) return true;
-  SettingsStore::Notify(QStringLiteral("Ошибка записи настроек программы - настройки не могут "
-                                       "быть сохранены"),
-                        QStringLiteral("Проверьте отсутствие запрета записи (%1)")
-                            .arg(store.Location()));
+  store.Notify(QStringLiteral("Ошибка записи настроек программы - настройки не могут "
+                              "быть сохранены"),
+               QStringLiteral("Проверьте отсутствие запрета записи (%1)").arg(store.Location()));
   return false;
 }
 

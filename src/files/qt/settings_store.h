@@ -32,11 +32,12 @@ class SettingsStore {
   // Called with a message pair (what happened, what to do) when the store must
   // tell the user something: a failed write. The default shows the error dialog.
   using Notifier = std::function<void(const QString& message, const QString& recommendation)>;
-  static void SetNotifier(Notifier notifier);
-  static void Notify(const QString& message, const QString& recommendation);
+  void SetNotifier(Notifier notifier) { notifier_ = std::move(notifier); }
+  void Notify(const QString& message, const QString& recommendation) const;
 
  private:
   QString iniPath_;
+  Notifier notifier_;
 };
 
 // Store -> settings. Values missing or unreadable take their defaults

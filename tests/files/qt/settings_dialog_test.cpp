@@ -59,9 +59,13 @@ class SettingsTest : public ::testing::Test {
     ASSERT_TRUE(dir.isValid());
     ini = QDir(dir.path()).filePath("velmar.ini");
     notices.clear();
-    SettingsStore::SetNotifier([this](const QString& m, const QString& r) { notices << m << r; });
   }
-  void TearDown() override { SettingsStore::SetNotifier(nullptr); }
+  // A store over path whose messages are collected in notices.
+  SettingsStore Store(const QString& path) {
+    SettingsStore store(path);
+    store.SetNotifier([this](const QString& m, const QString& r) { notices << m << r; });
+    return store;
+  }
   ProgramSettings Fresh() const {
     ProgramSettings s;
     s.ProgramFolder = "/opt/prog/";
@@ -76,7 +80,7 @@ class SettingsTest : public ::testing::Test {
 TEST_F(SettingsTest, MissingStoreGivesDefaultsAndRoundTripKeepsEveryValue) {
   ProgramSettings s = Fresh();
   s.MaskPref = "x";
-  LoadSettings(s, SettingsStore(ini));
+  LoadSettings(s, Store(ini));
   EXPECT_EQ(s, DefaultSettings("/opt/prog/"));
   EXPECT_EQ(ComposeFileName(s, "", ""), "RQX7.ini");
 
@@ -95,9 +99,9 @@ TEST_F(SettingsTest, MissingStoreGivesDefaultsAndRoundTripKeepsEveryValue) {
   out.MaskIdent2 = 0;
   out.MaskIdent3 = 1;
   out.MaskIdent4 = 2;
-  ASSERT_TRUE(SaveSettings(out, SettingsStore(ini)));
+  ASSERT_TRUE(SaveSettings(out, Store(ini)));
   ProgramSettings in = Fresh();
-  LoadSettings(in, SettingsStore(ini));
+  LoadSettings(in, Store(ini));
   EXPECT_EQ(in, out);
   // Booleans are stored as the integers 0 and 1.
   QSettings raw(ini, QSettings::IniFormat);
@@ -118,7 +122,7 @@ TEST_F(SettingsTest, StoredValuesOutOfRangeOrUnreadableFallBack) {
     raw.setValue("MaskDelim1", "::");
   }
   ProgramSettings s = Fresh();
-  LoadSettings(s, SettingsStore(ini));
+  LoadSettings(s, Store(ini));
   EXPECT_EQ(s.MaskIdent3, 3);
   EXPECT_EQ(s.MaskIdent1, 0);
   EXPECT_EQ(s.PortTM, 0);
@@ -134,7 +138,7 @@ TEST_F(SettingsTest, AFailedWriteIsReportedAndNotTakenForSuccess) {
   ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
   blocker.close();
   const QString impossible = QDir(dir.path()).filePath("file/velmar.ini");
-  EXPECT_FALSE(SaveSettings(Fresh(), SettingsStore(impossible)));
+  EXPECT_FALSE(SaveSettings(Fresh(), Store(impossible)));
   ASSERT_EQ(notices.size(), 2);
   EXPECT_TRUE(notices[0].contains(QStringLiteral("не могут быть сохранены")));
 }
@@ -150,7 +154,7 @@ class DialogTest : public SettingsTest {
 };
 
 TEST_F(DialogTest, ShowingSetsControlsFromTheSettingsWithTheirHints) {
-  TDialogConfig d(settings, hints, nullptr, SettingsStore(ini));
+  TDialogConfig d(settings, hints, nullptr, Store(ini));
   d.show();
   EXPECT_FALSE(Find<QCheckBox>(&d, "CB_HideHint")->isChecked());
   EXPECT_TRUE(Find<QRadioButton>(&d, "RB_OpenNormal")->isChecked());
@@ -189,7 +193,7 @@ TEST_F(DialogTest, ShowingSetsControlsFromTheSettingsWithTheirHints) {
 }
 
 TEST_F(DialogTest, ListModeAndMaskCheckBoxEnableTheirControls) {
-  TDialogConfig d(settings, hints, nullptr, SettingsStore(ini));
+  TDialogConfig d(settings, hints, nullptr, Store(ini));
   d.show();
   Find<QRadioButton>(&d, "RB_OpenList")->click();
   EXPECT_TRUE(Find<QLineEdit>(&d, "E_SavePath")->isEnabled());
@@ -221,7 +225,7 @@ TEST_F(DialogTest, ListModeAndMaskCheckBoxEnableTheirControls) {
 }
 
 TEST_F(DialogTest, ExampleFollowsEditsAndElementButtons) {
-  TDialogConfig d(settings, hints, nullptr, SettingsStore(ini));
+  TDialogConfig d(settings, hints, nullptr, Store(ini));
   d.show();
   Find<QRadioButton>(&d, "RB_MaskEmpty2")->click();
   EXPECT_EQ(d.ExampleText(), QStringLiteral("RQX7_AAAABBBBCCCC.ini"));
@@ -233,7 +237,7 @@ TEST_F(DialogTest, ExampleFollowsEditsAndElementButtons) {
 }
 
 TEST_F(DialogTest, MaskEditsRefuseTheNineCharactersAndAcceptCyrillic) {
-  TDialogConfig d(settings, hints, nullptr, SettingsStore(ini));
+  TDialogConfig d(settings, hints, nullptr, Store(ini));
   d.show();
   auto* pref = Find<QLineEdit>(&d, "E_MaskPref");
   pref->clear();
@@ -266,7 +270,7 @@ void ClickOn(QWidget* w) {
 }
 
 TEST_F(DialogTest, LabelClicksFocusTheirControlWhichTakesTheFocusColour) {
-  TDialogConfig d(settings, hints, nullptr, SettingsStore(ini));
+  TDialogConfig d(settings, hints, nullptr, Store(ini));
   d.show();
   QApplication::setActiveWindow(&d);
   auto* pref = Find<QLineEdit>(&d, "E_MaskPref");
@@ -290,7 +294,7 @@ TEST_F(DialogTest, LabelClicksFocusTheirControlWhichTakesTheFocusColour) {
 }
 
 TEST_F(DialogTest, ApplyStoresEverythingAndAnEmptyFolderBecomesADelimiter) {
-  TDialogConfig d(settings, hints, nullptr, SettingsStore(ini));
+  TDialogConfig d(settings, hints, nullptr, Store(ini));
   OnModal([](QWidget* w) {
     Find<QRadioButton>(w, "RB_OpenList")->click();
     Find<QLineEdit>(w, "E_SavePath")->clear();
@@ -312,7 +316,7 @@ TEST_F(DialogTest, ApplyStoresEverythingAndAnEmptyFolderBecomesADelimiter) {
   EXPECT_EQ(ToQ(settings.MaskSuff), QStringLiteral("Дача"));
   EXPECT_EQ(settings.PortTM, 0);
   ProgramSettings stored = Fresh();
-  LoadSettings(stored, SettingsStore(ini));
+  LoadSettings(stored, Store(ini));
   EXPECT_EQ(stored, settings);
 
   // A typed folder gets its trailing delimiter.
@@ -328,7 +332,7 @@ TEST_F(DialogTest, ApplyStoresEverythingAndAnEmptyFolderBecomesADelimiter) {
 
 TEST_F(DialogTest, CancelKeepsSettingsButTooltipsFollowTheCheckBoxAtOnce) {
   const ProgramSettings before = settings;
-  TDialogConfig d(settings, hints, nullptr, SettingsStore(ini));
+  TDialogConfig d(settings, hints, nullptr, Store(ini));
   OnModal([this](QWidget* w) {
     Find<QCheckBox>(w, "CB_HideHint")->click();
     EXPECT_TRUE(hints.Hidden());
@@ -355,7 +359,7 @@ TEST_F(DialogTest, FolderFieldLimitsTypingOnlyAndTakesTheTreeChoice) {
   ASSERT_TRUE(QDir(root.path()).mkpath("sub"));
   FakeDriveList drives({{"DRIVE", (root.path() + "/").toStdString(), DriveKind::Fixed}});
   TFormSelectPathTree tree(&drives);
-  TDialogConfig d(settings, hints, &tree, SettingsStore(ini));
+  TDialogConfig d(settings, hints, &tree, Store(ini));
   d.show();
   auto* path = Find<QLineEdit>(&d, "E_SavePath");
   EXPECT_EQ(path->text(), QString::fromStdString(settings.ListPathSave));  // not cut
