@@ -9,9 +9,6 @@
 
 namespace kestrin::cli {
 
-std::string Utf8FromWide(std::wstring_view wide);
-std::wstring WideFromUtf8(std::string_view utf8);
-
 // The arguments of a UTF-16 command line as UTF-8, without the program name.
 std::vector<std::string> ArgsFromCommandLine(const wchar_t* commandLine);
 

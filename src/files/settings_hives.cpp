@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstring>
 
+#include "files/wide_text.h"
 #include "model/codec.h"
 
 #ifdef _WIN32
@@ -123,29 +124,12 @@ HKEY RootOf(SettingsHive hive) {
   return hive == SettingsHive::Machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
 }
 
-std::wstring Wide(const std::string& utf8) {
-  if (utf8.empty()) return {};
-  const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring out(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
-  return out;
-}
-
-std::string Utf8(const std::wstring& wide) {
-  if (wide.empty()) return {};
-  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                    nullptr, nullptr);
-  std::string out(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr, nullptr);
-  return out;
-}
-
 }  // namespace
 
 std::optional<std::string> RegistryHives::Read(SettingsHive hive, const std::string& name) const {
   HKEY key = nullptr;
   if (RegOpenKeyExW(RootOf(hive), key_.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return std::nullopt;
-  const std::wstring value = Wide(name);
+  const std::wstring value = WideFromUtf8(name);
   DWORD type = 0, size = 0;
   std::optional<std::string> out;
   if (RegQueryValueExW(key, value.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
@@ -159,7 +143,7 @@ std::optional<std::string> RegistryHives::Read(SettingsHive hive, const std::str
         std::wstring text(size / sizeof(wchar_t), L'\0');
         std::memcpy(text.data(), data.data(), text.size() * sizeof(wchar_t));
         while (!text.empty() && text.back() == L'\0') text.pop_back();
-        out = Utf8(text);
+        out = Utf8FromWide(text);
       }
     }
   }
@@ -183,13 +167,13 @@ bool RegistryHives::Write(SettingsHive hive, const std::vector<SettingValue>& va
     return false;
   bool ok = true;
   for (const auto& v : values) {
-    const std::wstring name = Wide(v.name);
+    const std::wstring name = WideFromUtf8(v.name);
     LSTATUS rc;
     if (v.number) {
       const DWORD n = static_cast<DWORD>(ParseInt(v.text).value_or(0));
       rc = RegSetValueExW(key, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&n), sizeof n);
     } else {
-      const std::wstring text = Wide(v.text);
+      const std::wstring text = WideFromUtf8(v.text);
       rc = RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                           static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
     }

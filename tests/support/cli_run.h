@@ -10,7 +10,7 @@
 #include <cstdlib>
 
 #ifdef _WIN32
-#include "cli/cli_windows.h"
+#include "files/wide_text.h"
 #else
 #include <sys/wait.h>
 #endif
@@ -35,7 +35,7 @@ inline CliOutcome RunCli(std::vector<std::string> args, const std::string& input
 inline int RunShell(const std::string& command) {
 #ifdef _WIN32
   // cmd.exe drops the first and the last quote of the line: wrap it once more.
-  return _wsystem(cli::WideFromUtf8("\"" + command + "\"").c_str());
+  return _wsystem(WideFromUtf8("\"" + command + "\"").c_str());
 #else
   const int status = std::system(command.c_str());
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
