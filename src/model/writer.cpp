@@ -9,6 +9,11 @@ namespace kestrin {
 namespace {
 
 void AppendNumber(std::string& line, int32_t v) {
+  // Most numbers are partitions and loops, one digit each.
+  if (v >= 0 && v <= 9) {
+    line += static_cast<char>('0' + v);
+    return;
+  }
   char digits[12];  // "-2147483648" and room to spare
   const char* end = std::to_chars(digits, digits + sizeof digits, v).ptr;
   // Pointer and length: the iterator-pair append goes the slow general way.
