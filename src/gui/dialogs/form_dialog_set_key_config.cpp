@@ -56,7 +56,7 @@ TFormDialogSetKeyConfig::TFormDialogSetKeyConfig(QWidget* parent) : QDialog(pare
   edit_->setPalette(pal);
   edit_->setMaxLength(kKeyMaxLength);
   InstallKeyFilter(edit_, InputFilter::TextSpace);
-  edit_->installEventFilter(this);
+  TrackFocusColour(edit_);
 
   ok_ = MakeButton(this, "BtnOK", QStringLiteral("Применить"), 2, QRect(115, 109, 200, 32));
   ok_->setToolTip(QStringLiteral("Применить сделанные настройки"));
@@ -96,14 +96,6 @@ void TFormDialogSetKeyConfig::showEvent(QShowEvent* event) {
   dialogs::Centre(this, centreOn_ ? centreOn_.data() : parentWidget());
   QDialog::showEvent(event);
   edit_->setFocus(Qt::OtherFocusReason);
-}
-
-bool TFormDialogSetKeyConfig::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == edit_) {
-    if (event->type() == QEvent::FocusIn) SetFocusColour(edit_, FocusState::Focused);
-    if (event->type() == QEvent::FocusOut) SetFocusColour(edit_, FocusState::Normal);
-  }
-  return QDialog::eventFilter(watched, event);
 }
 
 void TFormDialogSetKeyConfig::reject() { done(kResultCancel); }

@@ -37,7 +37,6 @@ class TFormDialogSetKeyConfig : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  public slots:
   void reject() override;
