@@ -101,19 +101,14 @@ TEST_F(ShortcutTest, EachShortcutRunsItsCommand) {
 
 TEST_F(ShortcutTest, PrintShortcutPrintsWhatTheTabsShow) {
   int asked = 0;
+  // The window under test was built without print dialogs; build one that has them.
   window.reset();
-  TForm2Options options;
-  options.workFolder = Work(QString()).toStdString();
-  options.programFolder = (dir.path() + QLatin1Char('/')).toStdString();
-  options.drives = &drives;
-  options.fileDialogs = &dialogs;
-  options.settings = Store();
+  TForm2Options options = Options();
   options.reportDialogs.askPrinter = [&](QPrinter&, QWidget*) {
     ++asked;
     return false;
   };
-  window = std::make_unique<TForm2>(options);
-  window->show();
+  Start(options);
   window->GotoItem(Find("Tab_Common"), Find("E_Common_KEY"));
   SetKeyField(QStringLiteral("PRINTED"));
   Press(Qt::CTRL | Qt::Key_P);

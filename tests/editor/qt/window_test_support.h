@@ -125,8 +125,8 @@ class WindowTest : public ::testing::Test {
     return std::make_shared<SettingsStore>(Path(QStringLiteral("settings.ini")));
   }
 
-  // Creates and shows the window (which loads the start-up file).
-  TForm2& Start(std::vector<std::string> args = {}) {
+  // The window's options over this fixture's folders, drives and dialogs.
+  TForm2Options Options(std::vector<std::string> args = {}) {
     TForm2Options options;
     options.args = std::move(args);
     options.workFolder = Work(QString()).toStdString();
@@ -135,6 +135,12 @@ class WindowTest : public ::testing::Test {
     options.fileDialogs = &dialogs;
     options.settings = Store();
     options.messages = messages;
+    return options;
+  }
+
+  // Creates and shows the window (which loads the start-up file).
+  TForm2& Start(std::vector<std::string> args = {}) { return Start(Options(std::move(args))); }
+  TForm2& Start(const TForm2Options& options) {
     window = std::make_unique<TForm2>(options);
     window->show();
     QApplication::setActiveWindow(window.get());

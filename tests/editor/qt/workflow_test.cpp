@@ -361,20 +361,14 @@ TEST_F(WorkflowTest, FailedOpensLeaveTheConfigurationAsItWas) {
 
 TEST_F(WorkflowTest, PrintUnloadsTheTabsFirst) {
   int asked = 0;
-  TForm2Options options;
   // The window under test was built without print dialogs; build one that has them.
   window.reset();
-  options.workFolder = Work(QString()).toStdString();
-  options.programFolder = (dir.path() + QLatin1Char('/')).toStdString();
-  options.drives = &drives;
-  options.fileDialogs = &dialogs;
-  options.settings = Store();
+  TForm2Options options = Options();
   options.reportDialogs.askPrinter = [&](QPrinter&, QWidget*) {
     ++asked;
     return false;  // cancelled: nothing printed
   };
-  window = std::make_unique<TForm2>(options);
-  window->show();
+  Start(options);
   Find<QLineEdit>("E_Common_KEY")->setText(QStringLiteral("PRINTED"));
   Press("B_Print");
   EXPECT_EQ(asked, 1);
