@@ -1,6 +1,5 @@
 #include "model/lexer.h"
 
-#include <algorithm>
 #include <string_view>
 
 namespace kestrin {
@@ -10,6 +9,7 @@ namespace {
 constexpr char kCR = 13;
 constexpr char kLF = 10;
 constexpr size_t kMaxDigits = 5;
+constexpr std::string_view kEndOfLineText = "#10";
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -32,20 +32,56 @@ constexpr WordBytes MakeWordBytes() {
 
 constexpr WordBytes kWordBytes = MakeWordBytes();
 
-// clear + append keeps the lexeme's buffer and skips assign's general
-// replace path, the reader's most frequent step.
-void SetLexemeText(TLexema& lexeme, std::string_view text) {
-  std::string& to = lexeme.MutableText();
-  to.clear();
-  to.append(text);
-}
-
 // Bytes that end a number or word and are read with it.
 bool IsTakenWithLexeme(char c) { return c == 0 || c == kCR || c == kLF || c == '$' || c == ' '; }
 
+// The digits from begin, at most one more than a number may have; returns
+// the index after them and their value.
+size_t ReadDigits(std::string_view s, size_t begin, int32_t& value) {
+  size_t end = begin;
+  value = 0;
+  while (end < s.size() && end - begin <= kMaxDigits && IsDigit(s[end])) {
+    value = value * 10 + (s[end] - '0');
+    ++end;
+  }
+  return end;
+}
+
+size_t SkipBlanks(std::string_view s, size_t i) {
+  while (i < s.size() && s[i] == ' ') ++i;
+  return i;
+}
+
 }  // namespace
 
+TLexema& TLexema::operator=(const TLexema& other) {
+  if (this == &other) return *this;
+  kind_ = other.kind_;
+  number_ = other.number_;
+  own_.assign(other.Text());
+  owned_ = true;
+  return *this;
+}
+
+std::string& TLexema::MutableText() {
+  OwnText();
+  return own_;
+}
+
+void TLexema::SetText(std::string t) {
+  own_ = std::move(t);
+  owned_ = true;
+}
+
+void TLexema::OwnText() {
+  if (owned_) return;
+  own_.assign(view_);
+  owned_ = true;
+}
+
 void TLexPipe::SetText(std::string text) {
+  // Dots and commas read next still carry the current text.
+  current_.OwnText();
   text_ = std::move(text);
   next_ = 0;
 }
@@ -71,7 +107,7 @@ void TLexPipe::ReadWord(size_t begin) {
   size_t end = begin + 1;
   while (end < s.size() && goesOn[static_cast<unsigned char>(s[end])]) ++end;
   current_.SetKind(kLexWord);
-  SetLexemeText(current_, s.substr(begin, end - begin));
+  current_.ViewText(s.substr(begin, end - begin));
   current_.SetNumber(0);
   next_ = end;
   TakeEndingByte();
@@ -80,19 +116,15 @@ void TLexPipe::ReadWord(size_t begin) {
 void TLexPipe::ReadNumber() {
   const std::string_view s = text_;
   const size_t begin = next_;
-  size_t end = begin;
   int32_t value = 0;
-  while (end < s.size() && end - begin <= kMaxDigits && IsDigit(s[end])) {
-    value = value * 10 + (s[end] - '0');
-    ++end;
-  }
+  const size_t end = ReadDigits(s, begin, value);
   // A sixth digit makes it a word that goes on from there.
   if (end - begin > kMaxDigits) {
     ReadWord(begin);
     return;
   }
   current_.SetKind(kLexNumber);
-  SetLexemeText(current_, s.substr(begin, end - begin));
+  current_.ViewText(s.substr(begin, end - begin));
   current_.SetNumber(value);
   next_ = end;
   TakeEndingByte();
@@ -128,7 +160,7 @@ void TLexPipe::Scan() {
       case kLF:
         ++next_;
         current_.SetKind(kLexEndOfLine);
-        SetLexemeText(current_, "#10");
+        current_.ViewText(kEndOfLineText);
         return;
       case '$': ++next_; continue;
       case '.':
@@ -148,7 +180,7 @@ void TLexPipe::Scan() {
       return;
     }
     if (c == ' ') {
-      next_ = std::min(s.find_first_not_of(' ', next_), s.size());
+      next_ = SkipBlanks(s, next_);
       continue;
     }
     if (c == ',' || c == '-') {
@@ -166,18 +198,14 @@ void TLexPipe::Scan() {
 bool TLexPipe::NextNumberThenComma(int32_t& number) {
   if (pushBack_) return false;
   const std::string_view s = text_;
-  size_t end = next_;
   int32_t value = 0;
-  while (end < s.size() && end - next_ <= kMaxDigits && IsDigit(s[end])) {
-    value = value * 10 + (s[end] - '0');
-    ++end;
-  }
+  const size_t end = ReadDigits(s, next_, value);
   // One to five digits, then the comma right away.
   const size_t digits = end - next_;
   if (digits == 0 || digits > kMaxDigits || end >= s.size() || s[end] != ',') return false;
   mode_ = kModeAny;
   current_.SetKind(kLexComma);
-  SetLexemeText(current_, s.substr(next_, digits));
+  current_.ViewText(s.substr(next_, digits));
   current_.SetNumber(value);
   next_ = end + 1;
   number = value;

@@ -3,6 +3,7 @@
 // stream with two reading modes and push-back.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace kestrin {
 
@@ -26,19 +27,37 @@ enum LexMode : uint8_t {
   kModeDash = 5,
 };
 
+// One lexeme. The stream's own lexeme views the stream's text instead of
+// copying it; a copy of a lexeme, and the stream's lexeme once the stream
+// takes another text, owns its text. So a text is valid as long as its
+// lexeme is, whichever text the stream reads.
 class TLexema {
  public:
+  TLexema() = default;
+  TLexema(const TLexema& other) { *this = other; }
+  TLexema& operator=(const TLexema& other);
+
   uint8_t Kind() const { return kind_; }
-  const std::string& Text() const { return text_; }
-  std::string& MutableText() { return text_; }
+  std::string_view Text() const { return owned_ ? std::string_view(own_) : view_; }
+  std::string& MutableText();
   int32_t Number() const { return number_; }
   void SetKind(uint8_t k) { kind_ = k; }
-  void SetText(std::string t) { text_ = std::move(t); }
+  void SetText(std::string t);
   void SetNumber(int32_t n) { number_ = n; }
 
  private:
+  friend class TLexPipe;
+  // Text that lives in the stream, or a constant.
+  void ViewText(std::string_view t) {
+    view_ = t;
+    owned_ = false;
+  }
+  void OwnText();
+
   uint8_t kind_ = kLexEndOfLine;
-  std::string text_;
+  bool owned_ = false;
+  std::string_view view_;
+  std::string own_;
   int32_t number_ = 0;
 };
 

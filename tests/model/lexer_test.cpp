@@ -28,7 +28,7 @@ std::vector<Lex> LexAll(const std::string& text, uint8_t mode = kModeAny) {
   std::vector<Lex> out;
   for (int i = 0; i < 1000; ++i) {
     lex = pipe.Next(mode);
-    out.push_back({lex.Kind(), lex.Text(), lex.Number()});
+    out.push_back({lex.Kind(), std::string(lex.Text()), lex.Number()});
     if (lex.Kind() == kLexEndOfText) break;
   }
   return out;
@@ -133,6 +133,28 @@ TEST(Lexer, CarriedTextOutlivesTheTextItCameFrom) {
     EXPECT_EQ(lex.Text(), "12345");
     EXPECT_EQ(lex.Number(), 12345);
   }
+}
+
+TEST(Lexer, ALexemeKeepsItsTextWhenTheStreamGoes) {
+  TLexema copy;
+  TLexema moved;
+  {
+    // Longer than any short-string buffer: the text lives on the heap.
+    auto pipe = std::make_unique<TLexPipe>();
+    pipe->SetText("abcdefghijklmnopqrstuvwxyz-12345");
+    copy = pipe->Next(kModeAny);
+    pipe->Next(kModeAny);
+    pipe->Next(kModeAny);
+    TLexPipe taken = std::move(*pipe);
+    pipe.reset();
+    taken.PushBack();
+    moved = taken.Next(kModeAny);
+  }
+  EXPECT_EQ(copy.Text(), "abcdefghijklmnopqrstuvwxyz");
+  EXPECT_EQ(moved.Kind(), kLexNumber);
+  EXPECT_EQ(moved.Text(), "12345");
+  moved.MutableText() += "6";
+  EXPECT_EQ(moved.Text(), "123456");
 }
 
 TEST(Lexer, ViewAndCopyGiveTheSameStream) {
