@@ -165,24 +165,27 @@ TEST_F(SafeOutputTest, DefaultSetByACheckShowsOnTheHiddenTabAndSurvivesItsEditor
 // failure through the window's message service, as a save does.
 class KeysExportTest : public WindowTest {
  protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    writer = &files;
+    messages = &told;
+    Start();
+  }
   FakeMessages told;
   FileWriter files;
 };
 
 TEST_F(KeysExportTest, FailedExportKeepsTheOldFileAndIsToldByTheWindow) {
-  FileFaults full;
-  full.failWriteAtByte = 10;
-  full.error = FaultError::NoSpace;
-  files = FileWriter(full);
-  writer = &files;
-  messages = &told;
-  Start();
   const QString target = Work(QStringLiteral("keys.csv"));
   const QByteArray old("old keys\r\n");
   ASSERT_TRUE(WriteBytes(target, old));
   dialogs.saveAnswer = target;
   auto* tab = Find<TabKeys>("Tab_Keys");
   ASSERT_NE(tab, nullptr);
+  FileFaults full;
+  full.failWriteAtByte = 10;
+  full.error = FaultError::NoSpace;
+  files = FileWriter(full);
   tab->ExportKeysCsvClick();
   EXPECT_EQ(told.seen, QStringList{kCannotCreate});
   EXPECT_TRUE(modals.seen.isEmpty()) << modals.seen.join(QLatin1Char('\n')).toStdString();
