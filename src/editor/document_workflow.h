@@ -26,8 +26,8 @@ class DocumentWorkflow {
   // What becomes of edits the next step would lose.
   enum class UnsavedEdits { None, Save, Discard, Stay };
 
-  // writer: what saves, panel writes and the keys export go through (null:
-  // the workflow's own, without faults); it must outlive the workflow.
+  // writer: what saves and panel writes go through, and Writer() hands on
+  // (null: the workflow's own, without faults); it must outlive the workflow.
   DocumentWorkflow(ConfigDocument& doc, MessageService& messages, ReportDialogs reportDialogs = {},
                    const FileWriter* writer = nullptr);
   DocumentWorkflow(const DocumentWorkflow&) = delete;
