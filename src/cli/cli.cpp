@@ -27,7 +27,8 @@ void ReportOutputFailure(std::ostream& err) {
   err << "kestrin-cfg: ошибка записи в стандартный вывод\n";
 }
 
-int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err, std::istream& in) {
+int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err,
+        std::istream& in, const FileWriter& writer) {
   if (argv.empty()) {
     PrintUsage(err);
     return kExitBadInput;
@@ -39,7 +40,7 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
   }
   for (const Command& c : Commands()) {
     if (name != c.name) continue;
-    Context ctx{std::vector<std::string>(argv.begin() + 1, argv.end()), out, err, in};
+    Context ctx{std::vector<std::string>(argv.begin() + 1, argv.end()), out, err, in, writer};
     for (const std::string& a : ctx.args) {
       if (a == "--help" || a == "-h") {
         out << c.help;

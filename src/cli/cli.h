@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "files/atomic_file.h"
 #include "model/messages.h"
 
 namespace kestrin::cli {
@@ -22,6 +23,7 @@ struct Context {
   std::ostream& out;
   std::ostream& err;
   std::istream& in;
+  const FileWriter& writer;  // for -o FILE
 };
 
 struct Command {
@@ -37,8 +39,10 @@ const std::vector<Command>& Commands();
 void ReportOutputFailure(std::ostream& err);
 
 // Runs the tool: argv without the program name. A failed write to out turns
-// any outcome into exit 2 with ReportOutputFailure.
-int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err, std::istream& in);
+// any outcome into exit 2 with ReportOutputFailure. Files given with -o go
+// through writer.
+int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err,
+        std::istream& in, const FileWriter& writer = FileWriter());
 
 // Parsed options: positional arguments and named options (--key VALUE, -o FILE, flags).
 struct Options {
@@ -58,7 +62,7 @@ std::optional<Options> ParseOptions(Context& ctx, const std::vector<std::string>
 void PrintPair(Context& ctx, const std::string& what, const std::string& todo);
 void PrintPair(Context& ctx, const MessagePair& pair);
 
-// Writes bytes to -o FILE (ReplaceFile: links followed, devices written
+// Writes bytes to -o FILE (the context's writer: links followed, devices written
 // into, write-protected files refused) or to standard output. False on
 // failure (reported, for standard output by Run).
 bool EmitOutput(Context& ctx, const Options& opts, const std::string& bytes);

@@ -58,7 +58,7 @@ void PrintPair(Context& ctx, const MessagePair& pair) { PrintPair(ctx, pair.mess
 
 bool EmitOutput(Context& ctx, const Options& opts, const std::string& bytes) {
   if (auto target = opts.Value("-o")) {
-    const WriteResult r = ReplaceFile(*target, bytes);
+    const WriteResult r = ctx.writer.Replace(*target, bytes);
     if (r != WriteResult::Ok) {
       const MessagePair& pair = WriteFailurePair(r);
       PrintPair(ctx, pair);

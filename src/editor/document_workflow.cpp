@@ -15,8 +15,11 @@
 namespace kestrin {
 
 DocumentWorkflow::DocumentWorkflow(ConfigDocument& doc, MessageService& messages,
-                                   ReportDialogs reportDialogs)
-    : doc_(doc), messages_(messages), reportDialogs_(std::move(reportDialogs)) {
+                                   ReportDialogs reportDialogs, const FileWriter* writer)
+    : doc_(doc),
+      messages_(messages),
+      reportDialogs_(std::move(reportDialogs)),
+      writer_(writer != nullptr ? *writer : ownWriter_) {
   // A failed PDF from the preview is told like every other failure.
   if (!reportDialogs_.showError) {
     reportDialogs_.showError = [this](QWidget*, const QString& what, const QString& todo) {
@@ -98,7 +101,7 @@ CheckOutcome DocumentWorkflow::Check(
 
 bool DocumentWorkflow::WriteWithMessages(const QString& path, const QByteArray& bytes,
                                          bool clockFile) {
-  switch (SaveFileAtomic(path, bytes)) {
+  switch (SaveFileAtomic(path, bytes, writer_)) {
     case SaveResult::Ok:
       return true;
     case SaveResult::CannotReplace:

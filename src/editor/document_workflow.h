@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "files/atomic_file.h"
 #include "files/config_document.h"
 #include "files/workflow.h"
 #include "report/checks.h"
@@ -25,7 +26,14 @@ class DocumentWorkflow {
   // What becomes of edits the next step would lose.
   enum class UnsavedEdits { None, Save, Discard, Stay };
 
-  DocumentWorkflow(ConfigDocument& doc, MessageService& messages, ReportDialogs reportDialogs = {});
+  // writer: what saves and panel writes go through, and Writer() hands on
+  // (null: the workflow's own, without faults); it must outlive the workflow.
+  DocumentWorkflow(ConfigDocument& doc, MessageService& messages, ReportDialogs reportDialogs = {},
+                   const FileWriter* writer = nullptr);
+  DocumentWorkflow(const DocumentWorkflow&) = delete;
+  DocumentWorkflow& operator=(const DocumentWorkflow&) = delete;
+
+  const FileWriter& Writer() const { return writer_; }
 
   // A container (by its name, firstKey tried before the key dialog) or a plain
   // text file into the model. On success the document names the file. A
@@ -73,6 +81,8 @@ class DocumentWorkflow {
   ConfigDocument& doc_;
   MessageService& messages_;
   ReportDialogs reportDialogs_;
+  FileWriter ownWriter_;
+  const FileWriter& writer_;
 };
 
 }  // namespace kestrin

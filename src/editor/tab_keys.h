@@ -13,6 +13,7 @@ class QTimer;
 namespace kestrin {
 
 class FileDialogs;
+class FileWriter;
 class MessageService;
 class GridCheckList;
 class KeysFindBar;
@@ -52,6 +53,8 @@ class TabKeys : public TabSheet {
   void SetFileDialogs(FileDialogs* dialogs);
   // The window's dialogs for problems (null: an error dialog of the tab's own).
   void SetMessages(MessageService* messages) { messages_ = messages; }
+  // What the export replaces its file with (null: a writer without faults).
+  void SetFileWriter(const FileWriter* writer) { writer_ = writer; }
   // The context menu at a screen position; runs the chosen command.
   void ShowKeysMenu(const QPoint& globalPos);
   void ExportKeysCsvClick();
@@ -93,6 +96,7 @@ class TabKeys : public TabSheet {
   std::unique_ptr<FileDialogs> ownDialogs_;
   FileDialogs* dialogs_ = nullptr;
   MessageService* messages_ = nullptr;
+  const FileWriter* writer_ = nullptr;
 };
 
 }  // namespace kestrin

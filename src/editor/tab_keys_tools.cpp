@@ -110,7 +110,9 @@ void TabKeys::ExportKeysCsvClick() {
   const QString path = Dialogs().SaveFile(this, QString(), QStringLiteral("ключи.csv"), CsvFilters(),
                                           QStringLiteral("csv"));
   if (path.isEmpty()) return;
-  const WriteResult result = ReplaceFile(path.toStdString(), ExportKeysCsv(Model()));
+  const FileWriter plain;
+  const FileWriter& writer = writer_ != nullptr ? *writer_ : plain;
+  const WriteResult result = writer.Replace(path.toStdString(), ExportKeysCsv(Model()));
   if (result != WriteResult::Ok) {
     const MessagePair& pair = WriteFailurePair(result);
     ShowError(MessageOf(pair), RecommendationOf(pair));

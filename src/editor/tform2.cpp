@@ -127,7 +127,6 @@ void TForm2::CreateTabs() {
   Tab_Rele = new TabRele(model, PagesParam);
   Tab_Keys = new TabKeys(model, PagesParam);
   Tab_Keys->SetFileDialogs(fileDialogs_);
-  Tab_Keys->SetMessages(messages_);
   Tab_SMS = new TabSMS(model, PagesParam);
   Tab_SMSK = new TabSMSK(model, PagesParam);
   Tab_GSM = new TabGSM(model, PagesParam);
@@ -239,7 +238,12 @@ void TForm2::CreateCompanions() {
     ownMessages_ = std::make_unique<DialogMessageService>(this);
     messages_ = ownMessages_.get();
   }
-  workflow_ = std::make_unique<DocumentWorkflow>(doc_, *messages_, options_.reportDialogs);
+  workflow_ = std::make_unique<DocumentWorkflow>(doc_, *messages_, options_.reportDialogs,
+                                                 options_.writer);
+  // The keys export is told and written as the window's own commands are
+  // (the tabs exist before the message service does).
+  Tab_Keys->SetMessages(messages_);
+  Tab_Keys->SetFileWriter(&workflow_->Writer());
   formLogicalDisks_ = new TFormLogicalDisks(options_.drives, this);
   formSelectPathTree_ = new TFormSelectPathTree(options_.drives, this);
   dialogConfig_ = new TDialogConfig(settings_, hints_, formSelectPathTree_, *store_, this);

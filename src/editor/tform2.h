@@ -62,6 +62,7 @@ struct TForm2Options {
   std::shared_ptr<SettingsStore> settings;  // null: the platform's store
   ReportDialogs reportDialogs;              // empty: the print dialog
   MessageService* messages = nullptr;       // null: the program's message and key dialogs
+  const FileWriter* writer = nullptr;       // null: the program's file writer
 };
 
 // Remembered-control slots, one per tab that records its focused control.

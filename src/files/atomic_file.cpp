@@ -26,15 +26,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const FileFaults* g_faults = nullptr;
-
-bool Fault(bool FileFaults::*which) { return g_faults != nullptr && g_faults->*which; }
-
 // Shortens a write of `want` bytes at offset `done` so that it stops at the
 // injected fault; false when the fault is due now.
-bool ClampToFault(size_t done, size_t& want) {
-  if (g_faults == nullptr || g_faults->failWriteAtByte == FileFaults::kNever) return true;
-  const size_t limit = g_faults->failWriteAtByte;
+bool ClampToFault(const FileFaults& faults, size_t done, size_t& want) {
+  if (faults.failWriteAtByte == FileFaults::kNever) return true;
+  const size_t limit = faults.failWriteAtByte;
   if (done >= limit) return false;
   if (done + want > limit) want = limit - done;
   return true;
@@ -83,8 +79,8 @@ WriteResult Classify(bool targetExists, bool noSpace) {
 
 #ifdef _WIN32
 
-DWORD FaultCode() {
-  switch (g_faults->error) {
+DWORD FaultCode(const FileFaults& faults) {
+  switch (faults.error) {
     case FaultError::NoSpace: return ERROR_DISK_FULL;
     case FaultError::Denied: return ERROR_ACCESS_DENIED;
     default: return ERROR_WRITE_FAULT;
@@ -93,12 +89,12 @@ DWORD FaultCode() {
 
 bool NoSpace(DWORD e) { return e == ERROR_DISK_FULL || e == ERROR_HANDLE_DISK_FULL; }
 
-bool WriteAll(HANDLE h, std::string_view bytes, DWORD& err) {
+bool WriteAll(HANDLE h, std::string_view bytes, DWORD& err, const FileFaults& faults) {
   size_t done = 0;
   while (done < bytes.size()) {
     size_t want = std::min<size_t>(bytes.size() - done, size_t{1} << 30);
-    if (!ClampToFault(done, want)) {
-      err = FaultCode();
+    if (!ClampToFault(faults, done, want)) {
+      err = FaultCode(faults);
       return false;
     }
     DWORD n = 0;
@@ -111,9 +107,9 @@ bool WriteAll(HANDLE h, std::string_view bytes, DWORD& err) {
   return true;
 }
 
-HANDLE CreateTemp(const fs::path& target, fs::path& temp, DWORD& err) {
-  if (Fault(&FileFaults::failCreate)) {
-    err = FaultCode();
+HANDLE CreateTemp(const fs::path& target, fs::path& temp, DWORD& err, const FileFaults& faults) {
+  if (faults.failCreate) {
+    err = FaultCode(faults);
     return INVALID_HANDLE_VALUE;
   }
   for (int attempt = 0; attempt < 100; ++attempt) {
@@ -129,14 +125,15 @@ HANDLE CreateTemp(const fs::path& target, fs::path& temp, DWORD& err) {
 
 // The temporary file inherits the folder's access rights, as the replaced
 // file normally did; its hidden and system attributes are carried over.
-WriteResult ReplaceRegular(const fs::path& target, DWORD oldAttrs, std::string_view bytes) {
+WriteResult ReplaceRegular(const fs::path& target, DWORD oldAttrs, std::string_view bytes,
+                           const FileFaults& faults) {
   const bool exists = oldAttrs != INVALID_FILE_ATTRIBUTES;
   fs::path temp;
   DWORD err = 0;
-  HANDLE h = CreateTemp(target, temp, err);
+  HANDLE h = CreateTemp(target, temp, err, faults);
   if (h == INVALID_HANDLE_VALUE) return Classify(exists, NoSpace(err));
   WriteResult r = WriteResult::Ok;
-  if (!WriteAll(h, bytes, err) || Fault(&FileFaults::failSync) || !FlushFileBuffers(h)) {
+  if (!WriteAll(h, bytes, err, faults) || faults.failSync || !FlushFileBuffers(h)) {
     r = WriteResult::CannotCreate;
   }
   if (!CloseHandle(h) && r == WriteResult::Ok) r = WriteResult::CannotCreate;
@@ -147,7 +144,7 @@ WriteResult ReplaceRegular(const fs::path& target, DWORD oldAttrs, std::string_v
     r = WriteResult::CannotWrite;
   }
   if (r == WriteResult::Ok &&
-      (Fault(&FileFaults::failRename) ||
+      (faults.failRename ||
        !MoveFileExW(temp.c_str(), target.c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))) {
     r = Classify(exists, false);
@@ -156,11 +153,11 @@ WriteResult ReplaceRegular(const fs::path& target, DWORD oldAttrs, std::string_v
   return r;
 }
 
-WriteResult ReplaceNative(const fs::path& given, std::string_view bytes) {
+WriteResult ReplaceNative(const fs::path& given, std::string_view bytes, const FileFaults& faults) {
   const fs::path target = FinalTarget(given);
   if (target.empty()) return WriteResult::CannotCreate;
   const DWORD attrs = GetFileAttributesW(target.c_str());
-  if (attrs == INVALID_FILE_ATTRIBUTES) return ReplaceRegular(target, attrs, bytes);
+  if (attrs == INVALID_FILE_ATTRIBUTES) return ReplaceRegular(target, attrs, bytes, faults);
   if (attrs & FILE_ATTRIBUTE_DIRECTORY) return WriteResult::CannotWrite;
   if (attrs & FILE_ATTRIBUTE_READONLY) return WriteResult::WriteProtected;
   // Held by another program or not ours to write: refused before any
@@ -171,18 +168,18 @@ WriteResult ReplaceNative(const fs::path& given, std::string_view bytes) {
   if (h == INVALID_HANDLE_VALUE) return WriteResult::CannotWrite;
   if (GetFileType(h) != FILE_TYPE_DISK) {  // a device or a pipe: written straight into
     DWORD err = 0;
-    WriteResult r = WriteAll(h, bytes, err) ? WriteResult::Ok : WriteResult::CannotCreate;
+    WriteResult r = WriteAll(h, bytes, err, faults) ? WriteResult::Ok : WriteResult::CannotCreate;
     CloseHandle(h);
     return r;
   }
   CloseHandle(h);
-  return ReplaceRegular(target, attrs, bytes);
+  return ReplaceRegular(target, attrs, bytes, faults);
 }
 
 #else  // POSIX
 
-int FaultCode() {
-  switch (g_faults->error) {
+int FaultCode(const FileFaults& faults) {
+  switch (faults.error) {
     case FaultError::NoSpace: return ENOSPC;
     case FaultError::Denied: return EACCES;
     default: return EIO;
@@ -191,12 +188,12 @@ int FaultCode() {
 
 bool NoSpace(int e) { return e == ENOSPC || e == EDQUOT; }
 
-bool WriteAll(int fd, std::string_view bytes, int& err) {
+bool WriteAll(int fd, std::string_view bytes, int& err, const FileFaults& faults) {
   size_t done = 0;
   while (done < bytes.size()) {
     size_t want = bytes.size() - done;
-    if (!ClampToFault(done, want)) {
-      err = FaultCode();
+    if (!ClampToFault(faults, done, want)) {
+      err = FaultCode(faults);
       return false;
     }
     const ssize_t n = ::write(fd, bytes.data() + done, want);
@@ -210,16 +207,16 @@ bool WriteAll(int fd, std::string_view bytes, int& err) {
   return true;
 }
 
-WriteResult WriteInto(int fd, std::string_view bytes) {
+WriteResult WriteInto(int fd, std::string_view bytes, const FileFaults& faults) {
   int err = 0;
-  return WriteAll(fd, bytes, err) ? WriteResult::Ok : WriteResult::CannotCreate;
+  return WriteAll(fd, bytes, err, faults) ? WriteResult::Ok : WriteResult::CannotCreate;
 }
 
 // A device, FIFO or socket: opened as it is (no truncation, no creation).
-WriteResult WriteStraight(const fs::path& path, std::string_view bytes) {
+WriteResult WriteStraight(const fs::path& path, std::string_view bytes, const FileFaults& faults) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) return WriteResult::CannotWrite;
-  WriteResult r = WriteInto(fd, bytes);
+  WriteResult r = WriteInto(fd, bytes, faults);
   if (::close(fd) != 0 && r == WriteResult::Ok) r = WriteResult::CannotCreate;
   return r;
 }
@@ -257,9 +254,9 @@ bool CopyAccess(int fd, const struct stat& old) {
 
 // Created with 0666 so that the process's umask gives a new file its usual
 // permissions.
-int CreateTemp(const fs::path& target, fs::path& temp, int& err) {
-  if (Fault(&FileFaults::failCreate)) {
-    err = FaultCode();
+int CreateTemp(const fs::path& target, fs::path& temp, int& err, const FileFaults& faults) {
+  if (faults.failCreate) {
+    err = FaultCode(faults);
     return -1;
   }
   for (int attempt = 0; attempt < 100; ++attempt) {
@@ -281,21 +278,22 @@ void SyncFolder(const fs::path& folder) {
   ::close(fd);
 }
 
-WriteResult ReplaceRegular(const fs::path& target, const struct stat* old, std::string_view bytes) {
+WriteResult ReplaceRegular(const fs::path& target, const struct stat* old, std::string_view bytes,
+                           const FileFaults& faults) {
   const bool exists = old != nullptr;
   fs::path temp;
   int err = 0;
-  const int fd = CreateTemp(target, temp, err);
+  const int fd = CreateTemp(target, temp, err, faults);
   if (fd < 0) return Classify(exists, NoSpace(err));
   WriteResult r = WriteResult::Ok;
   if (exists && !CopyAccess(fd, *old)) {
     r = WriteResult::CannotWrite;
-  } else if (!WriteAll(fd, bytes, err) || Fault(&FileFaults::failSync) || ::fsync(fd) != 0) {
+  } else if (!WriteAll(fd, bytes, err, faults) || faults.failSync || ::fsync(fd) != 0) {
     r = WriteResult::CannotCreate;
   }
   if (::close(fd) != 0 && r == WriteResult::Ok) r = WriteResult::CannotCreate;
   if (r == WriteResult::Ok &&
-      (Fault(&FileFaults::failRename) || ::rename(temp.c_str(), target.c_str()) != 0)) {
+      (faults.failRename || ::rename(temp.c_str(), target.c_str()) != 0)) {
     r = Classify(exists, false);
   }
   if (r != WriteResult::Ok) {
@@ -306,33 +304,35 @@ WriteResult ReplaceRegular(const fs::path& target, const struct stat* old, std::
   return WriteResult::Ok;
 }
 
-WriteResult ReplaceNative(const fs::path& given, std::string_view bytes) {
+WriteResult ReplaceNative(const fs::path& given, std::string_view bytes, const FileFaults& faults) {
   struct stat st;
   const bool exists = ::stat(given.c_str(), &st) == 0;  // through every link
   if (exists) {
     if (S_ISDIR(st.st_mode)) return WriteResult::CannotWrite;
-    if (!S_ISREG(st.st_mode)) return WriteStraight(given, bytes);
-    if (const int own = OwnStreamOf(st); own >= 0) return WriteInto(own, bytes);
+    if (!S_ISREG(st.st_mode)) return WriteStraight(given, bytes, faults);
+    if (const int own = OwnStreamOf(st); own >= 0) return WriteInto(own, bytes, faults);
     if (WriteProtected(given, st)) return WriteResult::WriteProtected;
   }
   const fs::path target = FinalTarget(given);
   if (target.empty()) return WriteResult::CannotCreate;
-  return ReplaceRegular(target, exists ? &st : nullptr, bytes);
+  return ReplaceRegular(target, exists ? &st : nullptr, bytes, faults);
 }
 
 #endif
 
 }  // namespace
 
-WriteResult ReplaceFile(const std::string& utf8Path, std::string_view bytes) {
+WriteResult FileWriter::Replace(const std::string& utf8Path, std::string_view bytes) const {
   if (utf8Path.empty()) return WriteResult::CannotCreate;
-  return ReplaceNative(PathOf(utf8Path), bytes);
+  return ReplaceNative(PathOf(utf8Path), bytes, faults_);
+}
+
+WriteResult ReplaceFile(const std::string& utf8Path, std::string_view bytes) {
+  return FileWriter().Replace(utf8Path, bytes);
 }
 
 const MessagePair& WriteFailurePair(WriteResult result) {
   return result == WriteResult::CannotCreate ? kMsgCannotCreate : kMsgCannotReplace;
 }
-
-void SetFileFaults(const FileFaults* faults) { g_faults = faults; }
 
 }  // namespace kestrin

@@ -34,14 +34,12 @@ enum class WriteResult {
   CannotWrite,
 };
 
-WriteResult ReplaceFile(const std::string& utf8Path, std::string_view bytes);
-
 // The message pair the user is shown for a failed result (not Ok):
 // WriteProtected and CannotWrite "... не может быть записан", CannotCreate
 // "... не может быть создан".
 const MessagePair& WriteFailurePair(WriteResult result);
 
-// Faults a test injects into the following ReplaceFile calls.
+// Faults a test injects into one writer's calls.
 enum class FaultError { Io, NoSpace, Denied };
 struct FileFaults {
   static constexpr size_t kNever = static_cast<size_t>(-1);
@@ -51,7 +49,22 @@ struct FileFaults {
   bool failRename = false;
   FaultError error = FaultError::Io;
 };
-// Tests only; nullptr clears. The faults must outlive their use. Not thread-safe.
-void SetFileFaults(const FileFaults* faults);
+
+// The replacing routine as a value its owner hands to whatever writes for it
+// (the window's document, the command-line tool), so that a test can give
+// one writer faults without touching any other.
+class FileWriter {
+ public:
+  FileWriter() = default;  // no faults: the program's writer
+  explicit FileWriter(const FileFaults& faults) : faults_(faults) {}
+
+  WriteResult Replace(const std::string& utf8Path, std::string_view bytes) const;
+
+ private:
+  FileFaults faults_;
+};
+
+// A writer without faults.
+WriteResult ReplaceFile(const std::string& utf8Path, std::string_view bytes);
 
 }  // namespace kestrin

@@ -101,9 +101,7 @@ TEST(CliOutput, FailedWriteKeepsThePreviousFile) {
   FileFaults full;
   full.failWriteAtByte = 100;
   full.error = FaultError::NoSpace;
-  SetFileFaults(&full);
-  auto r = RunCli({"defaults", "-o", target});
-  SetFileFaults(nullptr);
+  auto r = RunCli({"defaults", "-o", target}, "", FileWriter(full));
   EXPECT_EQ(r.code, cli::kExitBadInput);
   EXPECT_EQ(r.err, kCannotCreate);
   EXPECT_EQ(test::ReadAll(target), "previous");

@@ -38,15 +38,6 @@ void RemoveWritePermission(const std::string& utf8) {
                   fs::perm_options::remove);
 }
 
-class FaultScope {
- public:
-  explicit FaultScope(const FileFaults& faults) : faults_(faults) { SetFileFaults(&faults_); }
-  ~FaultScope() { SetFileFaults(nullptr); }
-
- private:
-  FileFaults faults_;
-};
-
 // What every platform promises: Cyrillic names, a replaced text, a
 // read-only file refused and left alone, no temporary file left over.
 TEST(ReplaceFile, ReplacesUnderCyrillicNamesAndRefusesReadOnlyFiles) {
@@ -76,13 +67,30 @@ TEST(ReplaceFile, InjectedFailuresKeepTheOldTextOnEveryPlatform) {
     const std::string target = dir.Write("config.ini", "the old configuration");
     FileFaults f;
     if (rename) f.failRename = true; else f.failWriteAtByte = 2;
-    {
-      FaultScope faults(f);
-      EXPECT_NE(ReplaceFile(target, "a new configuration text"), WriteResult::Ok);
-    }
+    const FileWriter writer(f);
+    EXPECT_NE(writer.Replace(target, "a new configuration text"), WriteResult::Ok);
     EXPECT_EQ(test::ReadAll(target), "the old configuration");
     EXPECT_EQ(Names(dir), std::set<std::string>{"config.ini"});
   }
+}
+
+// Faults belong to the writer given them: a writer without faults, used
+// between its calls, replaces as usual; a copy keeps them.
+TEST(ReplaceFile, FaultsStayWithTheirWriter) {
+  test::TempFolder dir;
+  const std::string target = dir.Write("config.ini", "old");
+  FileFaults f;
+  f.failRename = true;
+  const FileWriter faulty(f);
+  const FileWriter plain;
+  EXPECT_EQ(faulty.Replace(target, "faulty"), WriteResult::CannotWrite);
+  EXPECT_EQ(plain.Replace(target, "plain"), WriteResult::Ok);
+  EXPECT_EQ(test::ReadAll(target), "plain");
+  const FileWriter copy = faulty;
+  EXPECT_EQ(copy.Replace(target, "copy"), WriteResult::CannotWrite);
+  EXPECT_EQ(ReplaceFile(target, "free"), WriteResult::Ok);
+  EXPECT_EQ(test::ReadAll(target), "free");
+  EXPECT_EQ(Names(dir), std::set<std::string>{"config.ini"});
 }
 
 #ifndef _WIN32
@@ -279,11 +287,9 @@ TEST(ReplaceFile, FailuresLeaveTheOldFileAndNoTemporary) {
     const std::string target = dir.Write("config.ini", "the old configuration");
     ASSERT_EQ(::chmod(target.c_str(), 0600), 0);
     const ino_t inode = StatOf(target).st_ino;
-    {
-      FaultScope faults(c.faults);
-      EXPECT_EQ(ReplaceFile(target, "a new configuration text"), c.existing);
-      EXPECT_EQ(ReplaceFile(dir / "fresh.ini", "a new configuration text"), c.fresh);
-    }
+    const FileWriter writer(c.faults);
+    EXPECT_EQ(writer.Replace(target, "a new configuration text"), c.existing);
+    EXPECT_EQ(writer.Replace(dir / "fresh.ini", "a new configuration text"), c.fresh);
     EXPECT_EQ(test::ReadAll(target), "the old configuration");
     EXPECT_EQ(StatOf(target).st_ino, inode);
     EXPECT_EQ(ModeOf(target), 0600u);
@@ -293,8 +299,7 @@ TEST(ReplaceFile, FailuresLeaveTheOldFileAndNoTemporary) {
   test::TempFolder dir;
   FileFaults late;
   late.failWriteAtByte = 4;
-  FaultScope faults(late);
-  EXPECT_EQ(ReplaceFile(dir / "short.ini", "four"), WriteResult::Ok);
+  EXPECT_EQ(FileWriter(late).Replace(dir / "short.ini", "four"), WriteResult::Ok);
   EXPECT_EQ(test::ReadAll(dir / "short.ini"), "four");
 }
 

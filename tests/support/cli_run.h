@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "files/atomic_file.h"
 
 #include <cstdlib>
 
@@ -23,10 +24,12 @@ struct CliOutcome {
   std::string err;
 };
 
-inline CliOutcome RunCli(std::vector<std::string> args, const std::string& input = "") {
+// Files given with -o go through writer.
+inline CliOutcome RunCli(std::vector<std::string> args, const std::string& input = "",
+                         const FileWriter& writer = FileWriter()) {
   std::ostringstream out, err;
   std::istringstream in(input);
-  int code = cli::Run(args, out, err, in);
+  int code = cli::Run(args, out, err, in, writer);
   return {code, out.str(), err.str()};
 }
 

@@ -6,9 +6,9 @@
 
 namespace kestrin {
 
-SaveResult SaveFileAtomic(const QString& path, const QByteArray& bytes) {
+SaveResult SaveFileAtomic(const QString& path, const QByteArray& bytes, const FileWriter& writer) {
   const WriteResult r =
-      ReplaceFile(path.toStdString(), std::string_view(bytes.constData(), bytes.size()));
+      writer.Replace(path.toStdString(), std::string_view(bytes.constData(), bytes.size()));
   switch (r) {
     case WriteResult::Ok:
       return SaveResult::Ok;

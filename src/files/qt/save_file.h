@@ -7,12 +7,14 @@
 
 namespace kestrin {
 
+class FileWriter;
+
 enum class SaveResult {
   Ok,
   CannotReplace,  // the target exists and may not be written (or is not a file)
   CannotCreate,   // the new file could not be created, written or put in place
 };
 
-SaveResult SaveFileAtomic(const QString& path, const QByteArray& bytes);
+SaveResult SaveFileAtomic(const QString& path, const QByteArray& bytes, const FileWriter& writer);
 
 }  // namespace kestrin

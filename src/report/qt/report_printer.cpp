@@ -35,14 +35,14 @@ void ShowFailure(QWidget* parent, const ReportDialogs& dialogs, const MessagePai
 // The PDF goes through the same replacing routine as every saved file, so a
 // failure keeps the old file and names the same cause as a failed save.
 void SavePdf(QWidget* parent, const QString& path, const T_Command_DEVICE& model,
-             const QString& date, const ReportDialogs& dialogs) {
+             const QString& date, const ReportDialogs& dialogs, const FileWriter& writer) {
   const QByteArray pdf = ReportPdfBytes(model, date);
   if (pdf.isEmpty()) {
     ShowFailure(parent, dialogs, kMsgReportNotBuilt);
     return;
   }
   const WriteResult r =
-      ReplaceFile(path.toStdString(), std::string_view(pdf.constData(), pdf.size()));
+      writer.Replace(path.toStdString(), std::string_view(pdf.constData(), pdf.size()));
   if (r != WriteResult::Ok) ShowFailure(parent, dialogs, WriteFailurePair(r));
 }
 
@@ -64,7 +64,8 @@ bool PrintReport(QWidget* parent, const T_Command_DEVICE& model, const QString& 
 }
 
 QPrintPreviewDialog* CreateReportPreview(QWidget* parent, const T_Command_DEVICE& model,
-                                         const QString& printDate, const ReportDialogs& dialogs) {
+                                         const QString& printDate, const ReportDialogs& dialogs,
+                                         const FileWriter& writer) {
   auto* preview = new QPrintPreviewDialog(parent);
   preview->printer()->setDocName(QString::fromUtf8(kReportJobTitle));
   // The preview lives on after the caller's model may have changed: keep a copy.
@@ -75,14 +76,14 @@ QPrintPreviewDialog* CreateReportPreview(QWidget* parent, const T_Command_DEVICE
 
   auto* save = new QAction(QStringLiteral("Сохранить в PDF..."), preview);
   save->setObjectName(QStringLiteral("A_SaveReportPdf"));
-  QObject::connect(save, &QAction::triggered, preview, [preview, snapshot, date, dialogs]() {
+  QObject::connect(save, &QAction::triggered, preview, [preview, snapshot, date, dialogs, writer]() {
     QString path = dialogs.askPdfPath
                        ? dialogs.askPdfPath(preview)
                        : QFileDialog::getSaveFileName(preview, QStringLiteral("Сохранить в PDF"), QString(),
                                                       QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
-    SavePdf(preview, path, *snapshot, date, dialogs);
+    SavePdf(preview, path, *snapshot, date, dialogs, writer);
   });
   if (auto* toolbar = preview->findChild<QToolBar*>()) {
     toolbar->addSeparator();
@@ -94,8 +95,9 @@ QPrintPreviewDialog* CreateReportPreview(QWidget* parent, const T_Command_DEVICE
 }
 
 void PreviewReport(QWidget* parent, const T_Command_DEVICE& model, const QString& printDate,
-                   const ReportDialogs& dialogs) {
-  std::unique_ptr<QPrintPreviewDialog> preview(CreateReportPreview(parent, model, printDate, dialogs));
+                   const ReportDialogs& dialogs, const FileWriter& writer) {
+  std::unique_ptr<QPrintPreviewDialog> preview(
+      CreateReportPreview(parent, model, printDate, dialogs, writer));
   preview->exec();
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+#include "files/atomic_file.h"
 #include "model/device.h"
 #include "report/pdf/report_pdf.h"
 
@@ -30,11 +31,13 @@ bool PrintReport(QWidget* parent, const T_Command_DEVICE& model, const QString& 
                  const ReportDialogs& dialogs = {});
 
 // The preview dialog with a "Сохранить в PDF..." action (objectName
-// A_SaveReportPdf). The caller owns the dialog, which keeps a copy of the model.
+// A_SaveReportPdf), whose file goes through writer. The caller owns the
+// dialog, which keeps a copy of the model and of the writer.
 QPrintPreviewDialog* CreateReportPreview(QWidget* parent, const T_Command_DEVICE& model,
-                                         const QString& printDate = {}, const ReportDialogs& dialogs = {});
+                                         const QString& printDate = {}, const ReportDialogs& dialogs = {},
+                                         const FileWriter& writer = FileWriter());
 // Shows the preview modally.
 void PreviewReport(QWidget* parent, const T_Command_DEVICE& model, const QString& printDate = {},
-                   const ReportDialogs& dialogs = {});
+                   const ReportDialogs& dialogs = {}, const FileWriter& writer = FileWriter());
 
 }  // namespace kestrin

@@ -1,6 +1,6 @@
-// The window's writers fail safely: a failed save or write to the panel keeps
-// the old file byte for byte, leaves no temporary file, names the cause and
-// confirms nothing; Enter in the drive chooser writes only from "Выбрать";
+// The window's writers fail safely: a failed save, write to the panel or keys
+// export keeps the old file byte for byte, leaves no temporary file, names the
+// cause and confirms nothing; Enter in the drive chooser writes only from "Выбрать";
 // a value a check resets is the value the (hidden) tab shows.
 #include <QDir>
 #include <QFile>
@@ -8,7 +8,10 @@
 #include <QListWidget>
 #include <QTabWidget>
 
+#include "editor/tab_keys.h"
+#include "fake_messages.h"
 #include "files/atomic_file.h"
+#include "files/keys_csv.h"
 #include "model/writer.h"
 #include "tabs_test_util.h"
 #include "window_test_support.h"
@@ -27,12 +30,9 @@ class SafeOutputTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
+    writer = &files;
     Start();
     Find<QLineEdit>("E_Common_KEY")->setText(QStringLiteral("K1"));  // passes the checks
-  }
-  void TearDown() override {
-    SetFileFaults(nullptr);
-    WindowTest::TearDown();
   }
   void Press(const char* button) { Find<QPushButton>(button)->click(); }
   QString Disk(const QString& name) { return Path(QStringLiteral("disk/") + name); }
@@ -45,15 +45,17 @@ class SafeOutputTest : public WindowTest {
   // Saves over target, which holds old, under the faults; the one dialog seen.
   QString SaveOverUnder(const FileFaults& faults, const QString& target, const QByteArray& old) {
     EXPECT_TRUE(WriteBytes(target, old));
-    SetFileFaults(&faults);
+    files = FileWriter(faults);
     dialogs.saveAnswer = target;
     modals.seen.clear();
     modals.ThenClick("B_Cancel");
     Press("B_Save");
-    SetFileFaults(nullptr);
+    files = FileWriter();
     EXPECT_EQ(modals.seen.size(), 1) << modals.seen.join(QLatin1Char('\n')).toStdString();
     return modals.seen.value(0);
   }
+
+  FileWriter files;  // the window's writer; a test gives it faults
 };
 
 TEST_F(SafeOutputTest, FailedSaveKeepsTheOldFileAndNamesTheCause) {
@@ -106,11 +108,11 @@ TEST_F(SafeOutputTest, FailedWriteToThePanelKeepsItsConfigAndWritesNoClock) {
   ASSERT_TRUE(WriteBytes(config, old));
   FileFaults faults;
   faults.failWriteAtByte = 50;
-  SetFileFaults(&faults);
+  files = FileWriter(faults);
   modals.ThenClick("BtnOK");     // the drive chooser
   modals.ThenClick("B_Cancel");  // the error
   Press("B_SaveToDevice");
-  SetFileFaults(nullptr);
+  files = FileWriter();
   ASSERT_EQ(modals.seen.size(), 2);
   EXPECT_EQ(modals.seen[1], kCannotCreate);  // and no success message
   EXPECT_EQ(ReadBytes(config), old);
@@ -157,6 +159,43 @@ TEST_F(SafeOutputTest, DefaultSetByACheckShowsOnTheHiddenTabAndSurvivesItsEditor
   EXPECT_EQ(window->Document().edited.GetLoopDelay(3), reset);
   window->UnLoad_All();
   EXPECT_EQ(window->Document().edited.GetLoopDelay(3), reset);
+}
+
+// The keys export replaces its file with the window's writer and tells a
+// failure through the window's message service, as a save does.
+class KeysExportTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    writer = &files;
+    messages = &told;
+    Start();
+  }
+  FakeMessages told;
+  FileWriter files;
+};
+
+TEST_F(KeysExportTest, FailedExportKeepsTheOldFileAndIsToldByTheWindow) {
+  const QString target = Work(QStringLiteral("keys.csv"));
+  const QByteArray old("old keys\r\n");
+  ASSERT_TRUE(WriteBytes(target, old));
+  dialogs.saveAnswer = target;
+  auto* tab = Find<TabKeys>("Tab_Keys");
+  ASSERT_NE(tab, nullptr);
+  FileFaults full;
+  full.failWriteAtByte = 10;
+  full.error = FaultError::NoSpace;
+  files = FileWriter(full);
+  tab->ExportKeysCsvClick();
+  EXPECT_EQ(told.seen, QStringList{kCannotCreate});
+  EXPECT_TRUE(modals.seen.isEmpty()) << modals.seen.join(QLatin1Char('\n')).toStdString();
+  EXPECT_EQ(ReadBytes(target), old);
+  EXPECT_EQ(QDir(Work(QString())).entryList(QDir::Files | QDir::Hidden), QStringList{"keys.csv"});
+
+  files = FileWriter();
+  tab->ExportKeysCsvClick();
+  EXPECT_EQ(ReadBytes(target).toStdString(), ExportKeysCsv(window->Document().edited));
+  EXPECT_EQ(told.seen.size(), 1);
 }
 
 }  // namespace

@@ -135,6 +135,7 @@ class WindowTest : public ::testing::Test {
     options.fileDialogs = &dialogs;
     options.settings = Store();
     options.messages = messages;
+    options.writer = writer;
     return options;
   }
 
@@ -160,6 +161,7 @@ class WindowTest : public ::testing::Test {
   FakeDriveList drives;
   ModalDriver modals{ModalDriver::Pace::EveryTick};
   MessageService* messages = nullptr;  // null: the window's own dialogs
+  const FileWriter* writer = nullptr;  // null: the window's own file writer
   std::unique_ptr<TForm2> window;
 };
 

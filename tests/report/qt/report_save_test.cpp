@@ -31,15 +31,13 @@ class PreviewSave : public ::testing::Test {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     ASSERT_EQ(f.write(kOld), qint64(sizeof kOld - 1));
   }
-  void TearDown() override { SetFileFaults(nullptr); }
-
   // Runs the preview's save action onto the target; the error dialog met
   // (message / recommendation), empty when none showed.
-  QString SaveFromPreview() {
+  QString SaveFromPreview(const FileWriter& writer = FileWriter()) {
     ReportDialogs dialogs;  // no showError: the program's error dialog
     dialogs.askPdfPath = [this](QWidget*) { return target_; };
     std::unique_ptr<QPrintPreviewDialog> preview(
-        CreateReportPreview(nullptr, model_, QStringLiteral("09.12.2026"), dialogs));
+        CreateReportPreview(nullptr, model_, QStringLiteral("09.12.2026"), dialogs, writer));
     auto* save = preview->findChild<QAction*>(QStringLiteral("A_SaveReportPdf"));
     EXPECT_NE(save, nullptr);
     if (!save) return {};
@@ -72,16 +70,16 @@ TEST_F(PreviewSave, FailureKeepsTheOldFileAndShowsTheSavePair) {
   FileFaults faults;
   faults.failWriteAtByte = 200;
   faults.error = FaultError::NoSpace;
-  SetFileFaults(&faults);
-  EXPECT_EQ(SaveFromPreview(),
+  EXPECT_EQ(SaveFromPreview(FileWriter(faults)),
             QStringLiteral("Ошибка записи в файл - файл не может быть создан / Проверьте отсутствие "
                            "запрета записи и наличие свободного места"));
   EXPECT_EQ(Target(), QByteArray(kOld));
 
   faults = FileFaults{};
   faults.failRename = true;
-  EXPECT_EQ(SaveFromPreview(), QStringLiteral("Ошибка записи в файл - файл не может быть записан / "
-                                              "Проверьте отсутствие запрета записи"));
+  EXPECT_EQ(SaveFromPreview(FileWriter(faults)),
+            QStringLiteral("Ошибка записи в файл - файл не может быть записан / "
+                           "Проверьте отсутствие запрета записи"));
   EXPECT_EQ(Target(), QByteArray(kOld));
   EXPECT_EQ(Entries(), QStringList{QStringLiteral("report.pdf")});
 }
