@@ -34,8 +34,9 @@ KeysFindBar::KeysFindBar(QWidget* parent) : QWidget(parent) {
   row->addStretch(1);
   E_Keys_Find->installEventFilter(this);
   connect(E_Keys_Find, &QLineEdit::textEdited, this, &KeysFindBar::textEdited);
-  // The main window recolours a field when the focus comes or goes; queued,
-  // so that a field matching nothing stays red after it.
+  TrackFocusColour(E_Keys_Find);
+  // The focus colouring repaints the field when the focus comes or goes;
+  // queued, so that a field matching nothing stays red after it.
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
     if (noMatch_ && (old == E_Keys_Find || now == E_Keys_Find)) SetWrongValueLook(E_Keys_Find);
   }, Qt::QueuedConnection);
@@ -58,7 +59,7 @@ void KeysFindBar::SetNoMatch(bool noMatch) {
   QPalette pal = E_Keys_Find->palette();
   pal.setColor(QPalette::Text, QApplication::palette().color(QPalette::Text));
   E_Keys_Find->setPalette(pal);
-  // The main window colours a focused field; keep to its rule.
+  // Back to the focus colouring's rule.
   SetFocusColour(E_Keys_Find, E_Keys_Find->hasFocus() ? FocusState::Focused : FocusState::Normal);
 }
 

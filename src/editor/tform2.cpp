@@ -78,11 +78,7 @@ TForm2::TForm2(TForm2Options options, QWidget* parent)
   CreateCompanions();
 }
 
-TForm2::~TForm2() {
-  // Deleting the children moves the focus; the window must not hear of it
-  // once only its QWidget part is left.
-  QObject::disconnect(focusConnection_);
-}
+TForm2::~TForm2() = default;
 
 void TForm2::FormCreate() {
   // The models are program-wide; the window only sets its own things up here.

@@ -87,8 +87,6 @@ class TForm2 : public QMainWindow {
   void GotoItem(QWidget* tab, QWidget* control = nullptr);
   void RestoreTabFocus(TabSlot slot);
   QWidget* RememberedControl(TabSlot slot) const;
-  void Event_Enter(QWidget* control);
-  void Event_Exit(QWidget* control);
 
   // Commands.
   void B_OpenClick();
@@ -159,8 +157,6 @@ class TForm2 : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // The application-wide focus tracking; dropped first when the window goes.
-  QMetaObject::Connection focusConnection_;
   void FormCreate();
   void CreateTabs();
   void CreateButtons();

@@ -1,8 +1,6 @@
 // The tab framework of the main window: data exchange in the fixed orders,
 // the remembered control of each tab, focus colouring, label and up-down
 // clicks, the jump to a control and the tooltips of tab headers and grid columns.
-#include <QAbstractItemView>
-#include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTabBar>
@@ -110,24 +108,6 @@ void TForm2::GotoItem(QWidget* tab, QWidget* control) {
   if (control) control->setFocus(Qt::OtherFocusReason);
 }
 
-void TForm2::Event_Enter(QWidget* control) { SetFocusColour(control, FocusState::Focused); }
-
-void TForm2::Event_Exit(QWidget* control) { SetFocusColour(control, FocusState::Normal); }
-
-namespace {
-
-// A control of the tabs that the focus colouring handles (cell editors of
-// the grids colour themselves).
-bool IsTabControl(QWidget* pages, QWidget* w) {
-  if (!w || !pages->isAncestorOf(w)) return false;
-  for (QWidget* p = w->parentWidget(); p && p != pages; p = p->parentWidget()) {
-    if (qobject_cast<QAbstractItemView*>(p)) return false;
-  }
-  return true;
-}
-
-}  // namespace
-
 void TForm2::ConnectFocusTracking() {
   for (QWidget* sheet : sheets_) {
     auto* tab = qobject_cast<TabSheet*>(sheet);
@@ -137,10 +117,6 @@ void TForm2::ConnectFocusTracking() {
       if (slot >= 0) slots_[slot] = control;
     });
   }
-  focusConnection_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
-    if (IsTabControl(PagesParam, old)) Event_Exit(old);
-    if (IsTabControl(PagesParam, now)) Event_Enter(now);
-  });
   // Labels that name a field, the up-down arrows and the grids' viewports.
   for (QLabel* label : PagesParam->findChildren<QLabel*>()) {
     if (label->buddy()) label->installEventFilter(this);

@@ -226,6 +226,23 @@ TEST_F(KeysWindowTest, NoMatchColourOutlivesTheWindowsFocusColouring) {
   EXPECT_EQ(field->palette().color(QPalette::Base), FocusColour());
 }
 
+TEST_F(KeysWindowTest, FindFieldTakesTheFocusColourAndGivesItBack) {
+  Start();
+  window->Pages()->setCurrentWidget(Find<TabKeys>("Tab_Keys"));
+  auto* tab = Find<TabKeys>("Tab_Keys");
+  ASSERT_TRUE(test::WaitFor([&] { return window->isActiveWindow(); }));
+  tab->OpenFind();
+  QLineEdit* field = tab->FindBar->E_Keys_Find;
+  QApplication::processEvents();
+  EXPECT_EQ(field->palette().color(QPalette::Base), FocusColour());
+  tab->SG_Keys->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(field->palette().color(QPalette::Base), WindowColour());
+  field->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(field->palette().color(QPalette::Base), FocusColour());
+}
+
 TEST(KeysImportProblems, NamesTheFirstRowsAndCountsTheRest) {
   KeysCsvImport r;
   r.errors = {"строка 2: a"};
