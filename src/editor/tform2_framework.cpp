@@ -1,6 +1,7 @@
 // The tab framework of the main window: data exchange in the fixed orders,
 // the remembered control of each tab, focus colouring, label and up-down
 // clicks, the jump to a control and the tooltips of tab headers and grid columns.
+#include <QAbstractItemView>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTabBar>
@@ -108,6 +109,19 @@ void TForm2::GotoItem(QWidget* tab, QWidget* control) {
   if (control) control->setFocus(Qt::OtherFocusReason);
 }
 
+namespace {
+
+// A control of the tabs' own window that is not inside a grid.
+bool IsTabControl(QWidget* pages, QWidget* w) {
+  if (!pages->isAncestorOf(w)) return false;
+  for (QWidget* p = w->parentWidget(); p && p != pages; p = p->parentWidget()) {
+    if (qobject_cast<QAbstractItemView*>(p)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 void TForm2::ConnectFocusTracking() {
   for (QWidget* sheet : sheets_) {
     auto* tab = qobject_cast<TabSheet*>(sheet);
@@ -116,6 +130,11 @@ void TForm2::ConnectFocusTracking() {
     connect(tab, &TabSheet::controlEntered, this, [this, slot](QWidget* control) {
       if (slot >= 0) slots_[slot] = control;
     });
+  }
+  // Every control of the tabs shows the focus colour; the tabs name the
+  // labels that go with some of them; what lives inside a grid is the grid's.
+  for (QWidget* w : PagesParam->findChildren<QWidget*>()) {
+    if (w->focusPolicy() != Qt::NoFocus && IsTabControl(PagesParam, w)) TrackFocusColour(w);
   }
   // Labels that name a field, the up-down arrows and the grids' viewports.
   for (QLabel* label : PagesParam->findChildren<QLabel*>()) {

@@ -109,7 +109,12 @@ void SetFocusColour(QWidget* control, FocusState state, const QColor& colour) {
 
 void TrackFocusColour(QWidget* control, std::vector<QWidget*> labels) {
   if (!control) return;
-  control->installEventFilter(new FocusColourFilter(control, std::move(labels)));
+  // Once per control: the first call, the one that names the labels, holds.
+  const QString name = QStringLiteral("focusColourFilter");
+  if (control->findChild<QObject*>(name, Qt::FindDirectChildrenOnly)) return;
+  auto* filter = new FocusColourFilter(control, std::move(labels));
+  filter->setObjectName(name);
+  control->installEventFilter(filter);
 }
 
 QColor BackgroundColour(const QWidget* control) {

@@ -28,7 +28,8 @@ void SetFocusColour(QWidget* control, FocusState state, const QColor& colour = Q
 
 // From now on paints control, and the labels that belong to it, Focused while
 // the control has the focus and Normal after it loses it; the colours stay as
-// they are until then. The one focus colouring of single controls.
+// they are until then. The one focus colouring of controls; a control already
+// tracked stays as it is.
 void TrackFocusColour(QWidget* control, std::vector<QWidget*> labels = {});
 
 // The background colour SetFocusColour last gave the control (for tests).

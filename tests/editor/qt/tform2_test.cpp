@@ -1,5 +1,6 @@
 // The tab framework of the main window: visible tabs, GotoItem, remembered
 // focus, focus colours, label clicks, exchange orders, button faces, tooltips.
+#include <QCheckBox>
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
@@ -121,6 +122,20 @@ TEST_F(TForm2Test, FocusedControlIsYellowAndGetsItsNormalColourBack) {
   old->setFocus();
   EXPECT_EQ(BackgroundColour(key), ButtonFaceColour());
   key->setReadOnly(false);
+}
+
+// A control no tab names for colouring (here the keys tab's check box) is
+// coloured all the same.
+TEST_F(TForm2Test, ControlsNoTabNamesAreColouredToo) {
+  auto* hide = Find<QCheckBox>("CB_HideKeyCodes");
+  auto* key = Find<QLineEdit>("E_Common_KEY");
+  ASSERT_NE(hide, nullptr);
+  window->Pages()->setCurrentWidget(Find<QWidget>("Tab_Keys"));
+  hide->setFocus();
+  EXPECT_EQ(BackgroundColour(hide), FocusColour());
+  window->Pages()->setCurrentWidget(Find<QWidget>("Tab_Common"));
+  key->setFocus();
+  EXPECT_EQ(BackgroundColour(hide), ButtonFaceColour());
 }
 
 TEST_F(TForm2Test, LabelClickFocusesItsVisibleField) {
