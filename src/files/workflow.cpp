@@ -12,24 +12,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string& Cp(const char* utf8Literal, std::string& cache) {
-  if (cache.empty()) cache = Utf8ToCp1251(utf8Literal);
-  return cache;
-}
+std::string Cp(const char* utf8Literal) { return Utf8ToCp1251(utf8Literal); }
 
 }  // namespace
 
 std::string StatusText(int kind, const std::string& date, const std::string& version) {
-  static std::string defaults, saved, device, from, year;
   switch (kind) {
     case kStatusDefault:
-      return Cp("Конфигурация \"по-умолчанию\"", defaults);
+      return Cp("Конфигурация \"по-умолчанию\"");
     case kStatusSaved:
-      return Cp("Конфигурация сохраненная (", saved) + version + Cp(") от ", from) + date +
-             Cp(" года ", year);
+      return Cp("Конфигурация сохраненная (") + version + Cp(") от ") + date + Cp(" года ");
     case kStatusDevice:
-      return Cp("Конфигурация прибора (", device) + version + Cp(") от ", from) + date +
-             Cp(" года ", year);
+      return Cp("Конфигурация прибора (") + version + Cp(") от ") + date + Cp(" года ");
     default:
       return {};
   }
@@ -45,11 +39,10 @@ bool LockFileBeside(const std::string& path) {
 
 StatusLine ComposeStatusLine(int kind, const std::string& date, const std::string& version,
                              bool locked) {
-  static std::string readOnly;
   StatusLine line;
   line.text = StatusText(kind, date, version);
   if (locked) {
-    line.text += Cp("(только чтение)", readOnly);
+    line.text += Cp("(только чтение)");
     line.colour = kStatusRed;
     line.readOnly = true;
   }

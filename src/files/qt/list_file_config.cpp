@@ -65,16 +65,19 @@ QPixmap DrawImage(int index) {
 }  // namespace
 
 QIcon ListFileConfigImage(int index) {
-  // Never freed: icons must not outlive the application object at exit.
-  static QIcon* images = new QIcon[5];
   if (index < 0 || index > 4) return QIcon();
-  if (images[index].isNull()) images[index] = QIcon(DrawImage(index));
-  return images[index];
+  return QIcon(DrawImage(index));
 }
 
 // ---- model ----------------------------------------------------------------
 
-FileListModel::FileListModel(FileList& list, QObject* parent) : QAbstractTableModel(parent), list_(list) {}
+FileListModel::FileListModel(FileList& list, QObject* parent) : QAbstractTableModel(parent), list_(list) {
+  for (int i = 0; i < static_cast<int>(images_.size()); ++i) images_[i] = ListFileConfigImage(i);
+}
+
+QIcon FileListModel::Image(int index) const {
+  return index >= 0 && index < static_cast<int>(images_.size()) ? images_[index] : QIcon();
+}
 
 int FileListModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(list_.Rows().size());
@@ -94,7 +97,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
         default: return {};
       }
     case Qt::DecorationRole:
-      if (index.column() == kListColumnKind) return ListFileConfigImage(static_cast<int>(r.kind));
+      if (index.column() == kListColumnKind) return Image(static_cast<int>(r.kind));
       return {};
     case Qt::TextAlignmentRole:
       if (index.column() == kListColumnId) return int(Qt::AlignCenter);
@@ -116,7 +119,7 @@ QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int
       default: return QString();
     }
   }
-  if (role == Qt::DecorationRole) return ListFileConfigImage(list_.HeaderImage(section));
+  if (role == Qt::DecorationRole) return Image(list_.HeaderImage(section));
   if (role == Qt::TextAlignmentRole && section == kListColumnId) return int(Qt::AlignCenter);
   return {};
 }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QTableView>
 #include <QWidget>
+#include <array>
 
 #include "files/file_list.h"
 
@@ -37,7 +38,10 @@ class FileListModel : public QAbstractTableModel {
   void RowsChanged(const std::vector<size_t>& rows);
 
  private:
+  QIcon Image(int index) const;
+
   FileList& list_;
+  std::array<QIcon, 5> images_;  // drawn once per list
 };
 
 // Images of ImageListConfigFile: 0 plain file, 1 container, 2 neutral
