@@ -180,7 +180,20 @@ TEST_F(KeysCsvMenuTest, BadTableShowsItsRowsAndChangesNothing) {
 
 // In the main window the menu asks the window's file dialogs, and an import
 // lands in the document the window saves.
-class KeysWindowTest : public test::WindowTest {};
+class KeysWindowTest : public test::WindowTest {
+ protected:
+  // The window shown on the keys tab, active, with its find field open.
+  QLineEdit* OpenFindField() {
+    Start();
+    tab = Find<TabKeys>("Tab_Keys");
+    window->Pages()->setCurrentWidget(tab);
+    if (!test::WaitFor([&] { return window->isActiveWindow(); })) return nullptr;
+    tab->OpenFind();
+    return tab->FindBar->E_Keys_Find;
+  }
+
+  TabKeys* tab = nullptr;
+};
 
 TEST_F(KeysWindowTest, CsvCommandsUseTheWindowsDialogsAndDocument) {
   Start();
@@ -203,12 +216,8 @@ TEST_F(KeysWindowTest, CsvCommandsUseTheWindowsDialogsAndDocument) {
 // The window colours focused fields; a field that matches nothing must stay
 // red, its text readable, when the focus comes and goes.
 TEST_F(KeysWindowTest, NoMatchColourOutlivesTheWindowsFocusColouring) {
-  Start();
-  window->Pages()->setCurrentWidget(Find<TabKeys>("Tab_Keys"));
-  auto* tab = Find<TabKeys>("Tab_Keys");
-  ASSERT_TRUE(test::WaitFor([&] { return window->isActiveWindow(); }));
-  tab->OpenFind();
-  QLineEdit* field = tab->FindBar->E_Keys_Find;
+  QLineEdit* field = OpenFindField();
+  ASSERT_NE(field, nullptr);
   KeyClicks(field, QStringLiteral("qqq"));
   ASSERT_TRUE(tab->FindBar->NoMatch());
   const QColor red(255, 0, 0);
@@ -227,12 +236,8 @@ TEST_F(KeysWindowTest, NoMatchColourOutlivesTheWindowsFocusColouring) {
 }
 
 TEST_F(KeysWindowTest, FindFieldTakesTheFocusColourAndGivesItBack) {
-  Start();
-  window->Pages()->setCurrentWidget(Find<TabKeys>("Tab_Keys"));
-  auto* tab = Find<TabKeys>("Tab_Keys");
-  ASSERT_TRUE(test::WaitFor([&] { return window->isActiveWindow(); }));
-  tab->OpenFind();
-  QLineEdit* field = tab->FindBar->E_Keys_Find;
+  QLineEdit* field = OpenFindField();
+  ASSERT_NE(field, nullptr);
   QApplication::processEvents();
   EXPECT_EQ(field->palette().color(QPalette::Base), FocusColour());
   tab->SG_Keys->setFocus();
