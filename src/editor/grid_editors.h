@@ -8,21 +8,19 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QStyledItemDelegate>
-#include <QTableWidget>
 #include <functional>
 #include <optional>
 #include <vector>
 
 #include "model/input_filters.h"
 #include "model/partition_set.h"
+#include "editor/string_grid.h"
 
 class QLabel;
 
 namespace kestrin {
 
 enum class EditorKind { Text, Digit, Hex, List, CheckList };
-
-class StringGrid;
 
 // What every cell editor shares: its kind, its grid, whether it is laid over
 // a cell, and the exit handler the tab attaches (called once per opening,
@@ -122,53 +120,6 @@ class GridCheckList : public QListWidget, public GridEditor {
 
  private:
   int columns_ = 0;
-};
-
-// Draws a grid cell: the owning tab decides colours and text placement.
-using CellPainter = std::function<void(QPainter*, const QRect&, int col, int row, bool inUse)>;
-
-class StringGrid : public QTableWidget {
-  Q_OBJECT
- public:
-  // rows counts the header row, as the grid's row numbers do.
-  StringGrid(int rows, int cols, const QString& name, QWidget* parent);
-  ~StringGrid() override;
-
-  int Rows() const { return rowCount() + 1; }
-  QString Cell(int col, int row) const;
-  void SetCell(int col, int row, const QString& text);
-  int Row() const;  // current row, 0 when none
-  int Col() const;
-  void SetCurrent(int col, int row);
-  // The cell's rectangle in the coordinates of `in` (an ancestor of the
-  // grid; the grid's parent when none is given).
-  QRect CellRect(int col, int row, const QWidget* in = nullptr) const;
-  // Whether the cell is drawn as the cell in use (selected, current, focused).
-  bool InUse(int col, int row) const;
-
-  int tag = 0;
-  std::function<QString(GridEditor*, int col, int row)> tune;
-  std::function<void()> beforeOpen;
-  CellPainter painter;
-
-  // Editor registry.
-  std::vector<GridEditor*>& ColumnEditors(int col) { return columnEditors_[static_cast<size_t>(col)]; }
-  GridEditor* Slot(int col, int row) const;
-  void SetSlot(int col, int row, GridEditor* e);
-  GridEditor* OpenEditor() const;
-
-  // Draws text before "|" the usual way: centred, or from half an "8" when left.
-  static void DrawCellText(QPainter* p, const QRect& r, const QString& text, bool left);
-
- protected:
-  void keyPressEvent(QKeyEvent* e) override;
-  void mouseDoubleClickEvent(QMouseEvent* e) override;
-  void focusInEvent(QFocusEvent* e) override;
-  void focusOutEvent(QFocusEvent* e) override;
-
- private:
-  std::vector<std::vector<GridEditor*>> columnEditors_;
-  std::vector<GridEditor*> slots_;
 };
 
 // Registry operations.
