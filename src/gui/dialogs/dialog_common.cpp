@@ -57,13 +57,18 @@ void SetBackground(QWidget* window, const QColor& colour) {
   window->setAutoFillBackground(true);
 }
 
-void MakeConfirmationWindow(QDialog* dialog, const char* name) {
+void MakeFixedWindow(QDialog* dialog, const char* name, const QString& title, Qt::WindowType kind,
+                     const QSize& size) {
   dialog->setObjectName(QString::fromLatin1(name));
-  dialog->setWindowTitle(QString());
-  dialog->setWindowFlags(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+  dialog->setWindowTitle(title);
+  dialog->setWindowFlags(kind | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint);
-  dialog->setFixedSize(617, 282);
+  dialog->setFixedSize(size);
   dialog->setModal(true);
+}
+
+void MakeConfirmationWindow(QDialog* dialog, const char* name) {
+  MakeFixedWindow(dialog, name, QString(), Qt::Tool, QSize(617, 282));
   SetBackground(dialog, QColor(0, 255, 0));
 }
 

@@ -31,6 +31,11 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 
 void SetBackground(QWidget* window, const QColor& colour);
 
+// A modal window of a fixed size with a title bar and a close button only;
+// kind is Qt::Dialog or Qt::Tool.
+void MakeFixedWindow(QDialog* dialog, const char* name, const QString& title, Qt::WindowType kind,
+                     const QSize& size);
+
 // The green, fixed-size, modal window of the confirmation dialogs.
 void MakeConfirmationWindow(QDialog* dialog, const char* name);
 

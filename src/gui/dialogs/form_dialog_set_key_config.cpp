@@ -26,13 +26,10 @@ constexpr int kDesignHeight = 192 - kTitleAndBorders;
 constexpr int kOpeningHeight = TFormDialogSetKeyConfig::kOpeningWindowHeight - kTitleAndBorders;
 }  // namespace
 
-TFormDialogSetKeyConfig::TFormDialogSetKeyConfig(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("FormDialogSetKeyConfig"));
-  setWindowTitle(QStringLiteral("Ключ шифрования"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
-  setFixedSize(kWidth, kDesignHeight);
-  setModal(true);
+TFormDialogSetKeyConfig::TFormDialogSetKeyConfig(QWidget* parent)
+    : CentredDialog(parent, kResultCancel) {
+  dialogs::MakeFixedWindow(this, "FormDialogSetKeyConfig", QStringLiteral("Ключ шифрования"),
+                           Qt::Dialog, QSize(kWidth, kDesignHeight));
 
   const TextLook look{19, true, true, false, QColor(128, 0, 0)};
   recommendation_ = MakeText(this, "StaticTextRecomendation",
@@ -92,12 +89,6 @@ void TFormDialogSetKeyConfig::SetKeyText(const QString& text) {
   edit_->setValidator(filter);
 }
 
-void TFormDialogSetKeyConfig::showEvent(QShowEvent* event) {
-  dialogs::Centre(this, centreOn_ ? centreOn_.data() : parentWidget());
-  QDialog::showEvent(event);
-  edit_->setFocus(Qt::OtherFocusReason);
-}
-
-void TFormDialogSetKeyConfig::reject() { done(kResultCancel); }
+QWidget* TFormDialogSetKeyConfig::FirstFocus() const { return edit_; }
 
 }  // namespace kestrin

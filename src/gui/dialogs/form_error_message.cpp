@@ -12,13 +12,9 @@ using dialogs::MakeButton;
 using dialogs::MakeText;
 using dialogs::TextLook;
 
-TFormErrorMessage::TFormErrorMessage(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("FormErrorMessage"));
-  setWindowTitle(QStringLiteral("Ошибка"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
-  setFixedSize(615, 282);
-  setModal(true);
+TFormErrorMessage::TFormErrorMessage(QWidget* parent) : CentredDialog(parent, kResultClosed) {
+  dialogs::MakeFixedWindow(this, "FormErrorMessage", QStringLiteral("Ошибка"), Qt::Dialog,
+                           QSize(615, 282));
 
   const QColor red(255, 0, 0), green(0, 128, 0), maroon(128, 0, 0);
   MakeText(this, "L_Error", QStringLiteral("Ошибка:"), TextLook{21, true, false, true, red})
@@ -69,14 +65,14 @@ QString TFormErrorMessage::Recommendation() const { return recommendation_->text
 
 void TFormErrorMessage::showEvent(QShowEvent* event) {
   dialogs::SetBackground(this, QColor(255, 255, 150));
-  dialogs::Centre(this, centreOn_ ? centreOn_.data() : parentWidget());
-  QDialog::showEvent(event);
+  CentredDialog::showEvent(event);
+}
+
+QWidget* TFormErrorMessage::FirstFocus() const {
   for (QPushButton* b : {cancel_, continue_, default_}) {
-    if (!b->isHidden()) {
-      b->setFocus(Qt::OtherFocusReason);
-      break;
-    }
+    if (!b->isHidden()) return b;
   }
+  return nullptr;
 }
 
 void TFormErrorMessage::keyPressEvent(QKeyEvent* event) {
@@ -95,7 +91,5 @@ void TFormErrorMessage::keyPressEvent(QKeyEvent* event) {
   }
   QDialog::keyPressEvent(event);
 }
-
-void TFormErrorMessage::reject() { done(kResultClosed); }
 
 }  // namespace kestrin

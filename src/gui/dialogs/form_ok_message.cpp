@@ -12,7 +12,7 @@ using dialogs::MakeButton;
 using dialogs::MakeText;
 using dialogs::TextLook;
 
-TFormOkMessage::TFormOkMessage(QWidget* parent) : QDialog(parent) {
+TFormOkMessage::TFormOkMessage(QWidget* parent) : CentredDialog(parent, kResultCancel) {
   dialogs::MakeConfirmationWindow(this, "FormOkMessage");
 
   const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
@@ -44,11 +44,7 @@ void TFormOkMessage::SetMessages(const QString& message, const QString& secondLi
 QString TFormOkMessage::Message() const { return message_->text(); }
 QString TFormOkMessage::SecondLine() const { return secondLine_->text(); }
 
-void TFormOkMessage::showEvent(QShowEvent* event) {
-  dialogs::Centre(this, centreOn_ ? centreOn_.data() : parentWidget());
-  QDialog::showEvent(event);
-  continue_->setFocus(Qt::OtherFocusReason);
-}
+QWidget* TFormOkMessage::FirstFocus() const { return continue_; }
 
 void TFormOkMessage::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
@@ -58,7 +54,5 @@ void TFormOkMessage::keyPressEvent(QKeyEvent* event) {
   }
   QDialog::keyPressEvent(event);
 }
-
-void TFormOkMessage::reject() { done(kResultCancel); }
 
 }  // namespace kestrin

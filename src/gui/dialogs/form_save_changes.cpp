@@ -11,7 +11,7 @@ using dialogs::MakeButton;
 using dialogs::MakeText;
 using dialogs::TextLook;
 
-TFormSaveChanges::TFormSaveChanges(QWidget* parent) : QDialog(parent) {
+TFormSaveChanges::TFormSaveChanges(QWidget* parent) : CentredDialog(parent, kResultCancel) {
   dialogs::MakeConfirmationWindow(this, "FormSaveChanges");
 
   message_ = MakeText(this, "StaticTextMessage",
@@ -37,12 +37,6 @@ TFormSaveChanges::TFormSaveChanges(QWidget* parent) : QDialog(parent) {
 
 QString TFormSaveChanges::Message() const { return message_->text(); }
 
-void TFormSaveChanges::showEvent(QShowEvent* event) {
-  dialogs::Centre(this, centreOn_ ? centreOn_.data() : parentWidget());
-  QDialog::showEvent(event);
-  save_->setFocus(Qt::OtherFocusReason);
-}
-
-void TFormSaveChanges::reject() { done(kResultCancel); }
+QWidget* TFormSaveChanges::FirstFocus() const { return save_; }
 
 }  // namespace kestrin
