@@ -472,6 +472,23 @@ void SG_Open_Edit(StringGrid* grid) {
   e->Open(tuned);
 }
 
+void OnStore(GridEditor* editor, std::function<void(int row)> store) {
+  editor->onExit = [store = std::move(store)](GridEditor* e) {
+    if (e->Placed()) store(e->Grid()->Row());
+  };
+}
+
+void OnChoice(GridComboBox* list, std::function<void(int row, int item)> store) {
+  OnStore(list, [list, store = std::move(store)](int row) {
+    if (list->currentIndex() >= 0) store(row, list->currentIndex());
+  });
+}
+
+int EditedNumber(const QLineEdit* edit) {
+  const QString t = edit->text().isEmpty() ? QStringLiteral("0") : edit->text();
+  return FieldNumber(t.toStdString());
+}
+
 void SG_SelectCell(StringGrid* grid) {
   if (GridEditor* open = grid->OpenEditor()) open->Finish(true);
   if (grid->isVisible() && !grid->hasFocus()) grid->setFocus(Qt::OtherFocusReason);

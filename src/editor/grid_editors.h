@@ -134,6 +134,15 @@ void SG_Edit_Enable(std::optional<EditorKind> kind, StringGrid* grid, int row, i
 void SG_Open_Edit(StringGrid* grid);
 void SG_SelectCell(StringGrid* grid);
 
+// Exit handlers that store the edited cell back: store gets the row of the
+// cell the editor was laid over, and nothing is stored when it was not laid
+// over a cell. A drop-down list also passes the chosen item (from 0) and
+// stores nothing when no item is chosen.
+void OnStore(GridEditor* editor, std::function<void(int row)> store);
+void OnChoice(GridComboBox* list, std::function<void(int row, int item)> store);
+// A number editor's text as a number; an empty field counts as 0.
+int EditedNumber(const QLineEdit* edit);
+
 // Text of a list item before "|" (what is drawn) and after it (the help).
 QString ItemName(const QString& text);
 QString ItemHelp(const QString& text);

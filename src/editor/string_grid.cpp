@@ -119,6 +119,29 @@ bool StringGrid::InUse(int col, int row) const {
          selectionModel()->isSelected(model()->index(row - 1, col));
 }
 
+int StringGrid::SetColumnWidths(std::initializer_list<int> widths, int rowHeight) {
+  int c = 0;
+  int total = 0;
+  for (int w : widths) {
+    setColumnWidth(c++, w);
+    total += w;
+  }
+  verticalHeader()->setDefaultSectionSize(rowHeight);
+  return total;
+}
+
+void StringGrid::FixColumns(std::initializer_list<int> widths, int rowHeight, int visibleRows) {
+  const int total = SetColumnWidths(widths, rowHeight);
+  setFixedWidth(total + 2 * frameWidth());
+  setFixedHeight(horizontalHeader()->sizeHint().height() + visibleRows * rowHeight + 2 * frameWidth());
+}
+
+void StringGrid::SetHeaderRow(std::initializer_list<const char*> headers, int rows) {
+  int c = 0;
+  for (const char* h : headers) SetCell(c++, 0, QString::fromUtf8(h));
+  for (int r = 1; r <= rows; ++r) SetCell(0, r, QString::number(r));
+}
+
 GridEditor* StringGrid::Slot(int col, int row) const {
   const int i = row * columnCount() + col;
   if (col < 0 || col >= columnCount() || row < 1 || i >= static_cast<int>(slots_.size())) return nullptr;

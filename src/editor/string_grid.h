@@ -4,6 +4,7 @@
 // a slot naming the editor that serves it (see grid_editors.h).
 #include <QTableWidget>
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 namespace kestrin {
@@ -31,6 +32,15 @@ class StringGrid : public QTableWidget {
   QRect CellRect(int col, int row, const QWidget* in = nullptr) const;
   // Whether the cell is drawn as the cell in use (selected, current, focused).
   bool InUse(int col, int row) const;
+
+  // Column widths from column 0 and the height of every row; returns the
+  // width the columns take together.
+  int SetColumnWidths(std::initializer_list<int> widths, int rowHeight);
+  // The same, and a fixed size that shows exactly those columns and
+  // visibleRows rows below the header.
+  void FixColumns(std::initializer_list<int> widths, int rowHeight, int visibleRows);
+  // The header row's texts (from column 0) and the numbers 1..rows in column 0.
+  void SetHeaderRow(std::initializer_list<const char*> headers, int rows);
 
   int tag = 0;
   std::function<QString(GridEditor*, int col, int row)> tune;
