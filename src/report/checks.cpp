@@ -78,29 +78,28 @@ using Found = std::optional<CheckViolation>;
 
 // ---- Indication ----------------------------------------------------------
 
-Found TestIndicatorTime(const T_Command_DEVICE& m) {
-  const int lo = T_Command_DEVICE::IndicatorTimeLimit(kLimitMin);
-  const int hi = T_Command_DEVICE::IndicatorTimeLimit(kLimitMax);
-  if (!OutOfRange(m.GetIndicatorTime(), lo, hi)) return std::nullopt;
-  auto v = Make(CheckGroup::Indication, CheckRule::IndicatorTime, 0, "выносной индикатор",
-                "Недопустимая величина времени работы выносного индикатора",
-                RangeText("Время работы выносного индикатора должно находится в диапазоне ", lo, hi, "сек."));
-  RangeSetup(v, "Tab_Indic", "E_Indic_ExtIndic", -1, -1, CheckRedraw::Always);
+// A working time of the indication tab (seconds) outside its limits.
+Found TestIndicationTime(int value, int lo, int hi, CheckRule rule, const char* itemName, const char* message,
+                         const char* rangeText, const char* control) {
+  if (!OutOfRange(value, lo, hi)) return std::nullopt;
+  auto v = Make(CheckGroup::Indication, rule, 0, itemName, message, RangeText(rangeText, lo, hi, "сек."));
+  RangeSetup(v, "Tab_Indic", control, -1, -1, CheckRedraw::Always);
   return v;
+}
+
+Found TestIndicatorTime(const T_Command_DEVICE& m) {
+  return TestIndicationTime(m.GetIndicatorTime(), T_Command_DEVICE::IndicatorTimeLimit(kLimitMin),
+                            T_Command_DEVICE::IndicatorTimeLimit(kLimitMax), CheckRule::IndicatorTime,
+                            "выносной индикатор", "Недопустимая величина времени работы выносного индикатора",
+                            "Время работы выносного индикатора должно находится в диапазоне ", "E_Indic_ExtIndic");
 }
 
 Found TestSirenTime(const T_Command_DEVICE& m) {
-  const int lo = T_Command_DEVICE::SirenTimeLimit(kLimitMin);
-  const int hi = T_Command_DEVICE::SirenTimeLimit(kLimitMax);
-  if (!OutOfRange(m.GetSirenTime(), lo, hi)) return std::nullopt;
-  auto v = Make(CheckGroup::Indication, CheckRule::SirenTime, 0, "сирена",
-                "Недопустимая величина времени работы сирены",
-                RangeText("Время работы сирены должно находится в диапазоне ", lo, hi, "сек."));
-  RangeSetup(v, "Tab_Indic", "E_Indic_Sirena", -1, -1, CheckRedraw::Always);
-  return v;
+  return TestIndicationTime(m.GetSirenTime(), T_Command_DEVICE::SirenTimeLimit(kLimitMin),
+                            T_Command_DEVICE::SirenTimeLimit(kLimitMax), CheckRule::SirenTime, "сирена",
+                            "Недопустимая величина времени работы сирены",
+                            "Время работы сирены должно находится в диапазоне ", "E_Indic_Sirena");
 }
-
-// ---- Partitions ----------------------------------------------------------
 
 Found TestPartition(const T_Command_DEVICE& m, int p) {
   const int lo = T_Command_DEVICE::ExitDelayLimit(kLimitMin);
