@@ -24,6 +24,7 @@
 #include "editor/tab_util.h"
 #include "files/file_bytes.h"
 #include "model/writer.h"
+#include "tab_pages.h"
 #include "tabs_test_util.h"
 
 namespace kestrin {
@@ -34,33 +35,9 @@ using test::KeyPaste;
 using test::OpenCell;
 using test::TabHost;
 
-// Every tab in one tab widget, set up and filled as the main window does.
-struct AllTabs {
-  T_Command_DEVICE model;
-  QTabWidget pages;
-  TabCommon* common = new TabCommon(model);
-  TabMode* mode = new TabMode(model);
-  TabIndic* indic = new TabIndic(model);
-  TabParts* parts = new TabParts(model);
-  TabShleifs* loops = new TabShleifs(model);
-  TabRele* relays = new TabRele(model);
-  TabKeys* keys = new TabKeys(model);
-  std::vector<TabSheet*> comm{new TabSMS(model), new TabSMSK(model), new TabGSM(model),
-                              new TabPK4(model), new TabGPRS(model), new TabLAN(model)};
-  AllTabs() {
-    model.SetDefaults();
-    const char* captions[] = {"Общие", "Режимы", "Индикация", "Разделы", "Шлейфы", "Реле", "Ключи"};
-    std::vector<TabSheet*> all{common, mode, indic, parts, loops, relays, keys};
-    all.insert(all.end(), comm.begin(), comm.end());
-    for (size_t i = 0; i < all.size(); ++i)
-      pages.addTab(all[i], i < 7 ? QString::fromUtf8(captions[i]) : all[i]->objectName());
-    for (TabSheet* t : all) t->Create();
-    for (TabSheet* t : all) t->Redraw();
-    pages.resize(1000, 760);
-    pages.show();
-    QApplication::setActiveWindow(&pages);
-    test::WaitFor([this] { return pages.isActiveWindow(); });
-  }
+// Every tab in one tab widget over the default configuration.
+struct AllTabs : test::TabPages {
+  AllTabs() : TabPages([](T_Command_DEVICE& m) { m.SetDefaults(); }, true, QSize(1000, 760)) {}
   void UnLoadAll() {
     for (TabSheet* t : std::initializer_list<TabSheet*>{mode, indic, loops, relays, keys, common}) t->UnLoad();
   }
