@@ -50,6 +50,13 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
   return button;
 }
 
+QPushButton* MakeResultButton(QDialog* dialog, const char* name, const QString& caption, int tag,
+                              const QRect& rect, int result) {
+  QPushButton* button = MakeButton(dialog, name, caption, tag, rect);
+  QObject::connect(button, &QPushButton::clicked, dialog, [dialog, result] { dialog->done(result); });
+  return button;
+}
+
 void SetBackground(QWidget* window, const QColor& colour) {
   QPalette pal = window->palette();
   pal.setColor(QPalette::Window, colour);

@@ -13,7 +13,7 @@
 
 namespace kestrin {
 
-using dialogs::MakeButton;
+using dialogs::MakeResultButton;
 using dialogs::MakeText;
 using dialogs::TextLook;
 
@@ -55,15 +55,13 @@ TFormDialogSetKeyConfig::TFormDialogSetKeyConfig(QWidget* parent)
   InstallKeyFilter(edit_, InputFilter::TextSpace);
   TrackFocusColour(edit_);
 
-  ok_ = MakeButton(this, "BtnOK", QStringLiteral("Применить"), 2, QRect(115, 109, 200, 32));
+  ok_ = MakeResultButton(this, "BtnOK", QStringLiteral("Применить"), 2,
+                         QRect(115, 109, 200, 32), kResultApply);
   ok_->setToolTip(QStringLiteral("Применить сделанные настройки"));
   ok_->setDefault(true);
-  cancel_ = MakeButton(this, "BtnCancel", QStringLiteral("Отказаться"), 1,
-                       QRect(435, 109, 200, 32));
+  cancel_ = MakeResultButton(this, "BtnCancel", QStringLiteral("Отказаться"), 1,
+                             QRect(435, 109, 200, 32), kResultCancel);
   cancel_->setToolTip(QStringLiteral("Отменить изменения настроек"));
-
-  connect(ok_, &QPushButton::clicked, this, [this] { done(kResultApply); });
-  connect(cancel_, &QPushButton::clicked, this, [this] { done(kResultCancel); });
 
   AssignHint(this, 1);
 }

@@ -8,7 +8,7 @@
 
 namespace kestrin {
 
-using dialogs::MakeButton;
+using dialogs::MakeResultButton;
 using dialogs::MakeText;
 using dialogs::TextLook;
 
@@ -27,17 +27,13 @@ TFormErrorMessage::TFormErrorMessage(QWidget* parent) : CentredDialog(parent, kR
   recommendation_ = MakeText(this, "ST_Recomendation", QString(),
                              TextLook{19, true, true, false, maroon}, QRect(8, 144, 601, 73));
 
-  continue_ = MakeButton(this, "B_Continue", QStringLiteral("Продолжить"), 2,
-                         QRect(16, 224, 250, 49));
-  default_ = MakeButton(this, "B_Default", QStringLiteral("Установить \"по-умолчанию\""), 1,
-                        QRect(16, 224, 369, 49));
-  cancel_ = MakeButton(this, "B_Cancel", QStringLiteral("Исправить"), 3,
-                       QRect(408, 224, 194, 49));
+  continue_ = MakeResultButton(this, "B_Continue", QStringLiteral("Продолжить"), 2,
+                               QRect(16, 224, 250, 49), kResultContinue);
+  default_ = MakeResultButton(this, "B_Default", QStringLiteral("Установить \"по-умолчанию\""), 1,
+                              QRect(16, 224, 369, 49), kResultContinue);
+  cancel_ = MakeResultButton(this, "B_Cancel", QStringLiteral("Исправить"), 3,
+                             QRect(408, 224, 194, 49), kResultFix);
   cancel_->setDefault(true);
-
-  connect(continue_, &QPushButton::clicked, this, [this] { done(kResultContinue); });
-  connect(default_, &QPushButton::clicked, this, [this] { done(kResultContinue); });
-  connect(cancel_, &QPushButton::clicked, this, [this] { done(kResultFix); });
 
   SetMessages(QString(), QString(), true, false);
 }

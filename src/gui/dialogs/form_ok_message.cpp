@@ -8,7 +8,7 @@
 
 namespace kestrin {
 
-using dialogs::MakeButton;
+using dialogs::MakeResultButton;
 using dialogs::MakeText;
 using dialogs::TextLook;
 
@@ -22,14 +22,11 @@ TFormOkMessage::TFormOkMessage(QWidget* parent) : CentredDialog(parent, kResultC
                          TextLook{24, true, true, false, QColor(128, 0, 0)},
                          QRect(8, 128, 601, 73), centred);
 
-  continue_ = MakeButton(this, "BitBtnContinue", QStringLiteral("Продолжить"), 2,
-                         QRect(184, 224, 200, 49));
-  cancel_ = MakeButton(this, "BitBtnCancel", QStringLiteral("Отказаться"), 1,
-                       QRect(48, 224, 200, 49));
+  continue_ = MakeResultButton(this, "BitBtnContinue", QStringLiteral("Продолжить"), 2,
+                               QRect(184, 224, 200, 49), kResultContinue);
+  cancel_ = MakeResultButton(this, "BitBtnCancel", QStringLiteral("Отказаться"), 1,
+                             QRect(48, 224, 200, 49), kResultCancel);
   cancel_->setDefault(true);
-
-  connect(continue_, &QPushButton::clicked, this, [this] { done(kResultContinue); });
-  connect(cancel_, &QPushButton::clicked, this, [this] { done(kResultCancel); });
 
   SetMessages(QString(), QString(), false);
 }

@@ -7,7 +7,7 @@
 
 namespace kestrin {
 
-using dialogs::MakeButton;
+using dialogs::MakeResultButton;
 using dialogs::MakeText;
 using dialogs::TextLook;
 
@@ -22,17 +22,14 @@ TFormSaveChanges::TFormSaveChanges(QWidget* parent) : CentredDialog(parent, kRes
 
   // Pictures: a tick to save, a cross to throw the edits away, the pencil of
   // "Исправить" to go back to editing.
-  save_ = MakeButton(this, "BitBtnSave", QStringLiteral("Сохранить"), 2, QRect(13, 224, 190, 49));
-  discard_ = MakeButton(this, "BitBtnDiscard", QStringLiteral("Не сохранять"), 1,
-                        QRect(213, 224, 190, 49));
-  cancel_ = MakeButton(this, "BitBtnCancel", QStringLiteral("Отменить"), 3,
-                       QRect(413, 224, 190, 49));
+  save_ = MakeResultButton(this, "BitBtnSave", QStringLiteral("Сохранить"), 2,
+                           QRect(13, 224, 190, 49), kResultSave);
+  discard_ = MakeResultButton(this, "BitBtnDiscard", QStringLiteral("Не сохранять"), 1,
+                              QRect(213, 224, 190, 49), kResultDiscard);
+  cancel_ = MakeResultButton(this, "BitBtnCancel", QStringLiteral("Отменить"), 3,
+                             QRect(413, 224, 190, 49), kResultCancel);
   // No fixed default: Enter presses whichever button has the focus.
   for (QPushButton* b : {save_, discard_, cancel_}) b->setAutoDefault(true);
-
-  connect(save_, &QPushButton::clicked, this, [this] { done(kResultSave); });
-  connect(discard_, &QPushButton::clicked, this, [this] { done(kResultDiscard); });
-  connect(cancel_, &QPushButton::clicked, this, [this] { done(kResultCancel); });
 }
 
 QString TFormSaveChanges::Message() const { return message_->text(); }
