@@ -23,10 +23,7 @@ using namespace kestrin;
 
 using bench::BenchFolder;
 
-BenchFolder& Big() {
-  static BenchFolder f(5000, 5000, "list");
-  return f;
-}
+const BenchFolder& Big() { return bench::TenThousandFiles("list"); }
 
 void BM_ListOpen10000(benchmark::State& state) {
   T_Command_DEVICE scratch;

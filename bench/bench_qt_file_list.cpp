@@ -19,12 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace kestrin;
 
-using bench::BenchFolder;
-
-BenchFolder& Folder() {
-  static BenchFolder f(5000, 5000, "qlist");
-  return f;
-}
+const bench::BenchFolder& Folder() { return bench::TenThousandFiles("qlist"); }
 
 // From the click to the list painted on screen.
 void BM_QtListOpen10000(benchmark::State& state) {

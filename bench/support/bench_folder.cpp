@@ -18,6 +18,11 @@ void Put(const fs::path& p, const std::string& bytes) {
 }
 }  // namespace
 
+const BenchFolder& TenThousandFiles(const char* tag) {
+  static const BenchFolder folder(5000, 5000, tag);
+  return folder;
+}
+
 BenchFolder::BenchFolder(int plain, int containers, const char* tag) {
   std::random_device rd;
   dir = fs::temp_directory_path() / ("kestrin-bench-" + std::string(tag) + std::to_string(rd()));

@@ -14,4 +14,8 @@ struct BenchFolder {
   std::string Str() const { return dir.string(); }
 };
 
+// The folder of 10,000 files (half plain, half containers) that the list
+// benchmarks open, made on first use and removed when the program ends.
+const BenchFolder& TenThousandFiles(const char* tag);
+
 }  // namespace kestrin::bench

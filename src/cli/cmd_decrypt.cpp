@@ -9,12 +9,8 @@ namespace kestrin::cli {
 namespace {
 
 int RunDecrypt(Context& ctx) {
-  auto opts = ParseOptions(ctx, {"-o", "--key"}, {});
+  auto opts = ParseOneArgument(ctx, "decrypt", "нужен ровно один файл", {"-o", "--key"}, {});
   if (!opts) return kExitBadInput;
-  if (opts->positional.size() != 1) {
-    ctx.err << "kestrin-cfg decrypt: нужен ровно один файл\n";
-    return kExitBadInput;
-  }
   auto key = KeyOption(ctx, *opts);
   if (!key) return RefuseContainerWithoutKey(ctx, opts->positional[0]);
   std::string text;

@@ -12,34 +12,17 @@ namespace kestrin::cli {
 
 namespace {
 
-// The configuration loaded as normalize loads it. A container needs its key:
-// without one its bytes would be read as a plain text of nothing useful.
-int LoadModel(Context& ctx, const Options& opts, T_Command_DEVICE& model) {
-  std::string text;
-  if (int rc = LoadInputText(ctx, opts.positional[0], opts, text); rc != kExitOk) return rc;
-  LoadConfigText(text, model);
-  return kExitOk;
-}
-
 int RunKeysExport(Context& ctx) {
-  auto opts = ParseOptions(ctx, {"-o", "--key"}, {"--all"});
+  auto opts = ParseOneArgument(ctx, "keys-export", "нужен ровно один файл", {"-o", "--key"}, {"--all"});
   if (!opts) return kExitBadInput;
-  if (opts->positional.size() != 1) {
-    ctx.err << "kestrin-cfg keys-export: нужен ровно один файл\n";
-    return kExitBadInput;
-  }
   T_Command_DEVICE model;
-  if (int rc = LoadModel(ctx, *opts, model); rc != kExitOk) return rc;
+  if (int rc = LoadInputModel(ctx, *opts, model); rc != kExitOk) return rc;
   return EmitOutput(ctx, *opts, ExportKeysCsv(model, opts->Has("--all"))) ? kExitOk : kExitBadInput;
 }
 
 int RunKeysImport(Context& ctx) {
-  auto opts = ParseOptions(ctx, {"-o", "--key", "--csv"}, {});
+  auto opts = ParseOneArgument(ctx, "keys-import", "нужен ровно один файл конфигурации", {"-o", "--key", "--csv"}, {});
   if (!opts) return kExitBadInput;
-  if (opts->positional.size() != 1) {
-    ctx.err << "kestrin-cfg keys-import: нужен ровно один файл конфигурации\n";
-    return kExitBadInput;
-  }
   const auto csvPath = opts->Value("--csv");
   const auto outPath = opts->Value("-o");
   if (!csvPath || !outPath) {
@@ -54,7 +37,7 @@ int RunKeysImport(Context& ctx) {
     return kExitBadInput;
   }
   T_Command_DEVICE model;
-  if (int rc = LoadModel(ctx, *opts, model); rc != kExitOk) return rc;
+  if (int rc = LoadInputModel(ctx, *opts, model); rc != kExitOk) return rc;
   std::string csv;
   if (ReadFileBytes(*csvPath, csv) != ReadStatus::Ok) {
     PrintPair(ctx, "Ошибка открытия файла", "Проверьте наличие файла");

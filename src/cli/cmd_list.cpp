@@ -22,12 +22,8 @@ int ParseColumn(const std::string& s) {
 }
 
 int RunList(Context& ctx) {
-  auto opts = ParseOptions(ctx, {"--sort"}, {"--reverse"});
+  auto opts = ParseOneArgument(ctx, "list", "нужна ровно одна папка", {"--sort"}, {"--reverse"});
   if (!opts) return kExitBadInput;
-  if (opts->positional.size() != 1) {
-    ctx.err << "kestrin-cfg list: нужна ровно одна папка\n";
-    return kExitBadInput;
-  }
   const std::string& folder = opts->positional[0];
   std::error_code ec;
   if (!std::filesystem::is_directory(PathFromUtf8(folder), ec)) {

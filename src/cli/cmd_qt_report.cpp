@@ -29,16 +29,10 @@ void EnsureGuiApplication() {
 }
 
 int RunReport(Context& ctx) {
-  auto opts = ParseOptions(ctx, {"-o", "--key", "--date"}, {});
+  auto opts = ParseOneArgument(ctx, "report", "нужен ровно один файл", {"-o", "--key", "--date"}, {});
   if (!opts) return kExitBadInput;
-  if (opts->positional.size() != 1) {
-    ctx.err << "kestrin-cfg report: нужен ровно один файл\n";
-    return kExitBadInput;
-  }
-  std::string text;
-  if (int rc = LoadInputText(ctx, opts->positional[0], *opts, text); rc != kExitOk) return rc;
   T_Command_DEVICE model;
-  LoadConfigText(text, model);
+  if (int rc = LoadInputModel(ctx, *opts, model); rc != kExitOk) return rc;
 
   EnsureGuiApplication();
   QString date = QString::fromStdString(opts->Value("--date").value_or(""));

@@ -22,16 +22,10 @@ int RunDefaults(Context& ctx) {
 }
 
 int RunNormalize(Context& ctx) {
-  auto opts = ParseOptions(ctx, {"-o", "--key"}, {});
+  auto opts = ParseOneArgument(ctx, "normalize", "нужен ровно один файл", {"-o", "--key"}, {});
   if (!opts) return kExitBadInput;
-  if (opts->positional.size() != 1) {
-    ctx.err << "kestrin-cfg normalize: нужен ровно один файл\n";
-    return kExitBadInput;
-  }
-  std::string text;
-  if (int rc = LoadInputText(ctx, opts->positional[0], *opts, text); rc != kExitOk) return rc;
   T_Command_DEVICE model;
-  LoadConfigText(text, model);
+  if (int rc = LoadInputModel(ctx, *opts, model); rc != kExitOk) return rc;
   return EmitOutput(ctx, *opts, WriteConfigTextCrLf(model)) ? kExitOk : kExitBadInput;
 }
 

@@ -8,21 +8,19 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QStyledItemDelegate>
-#include <QTableWidget>
 #include <functional>
 #include <optional>
 #include <vector>
 
 #include "model/input_filters.h"
 #include "model/partition_set.h"
+#include "editor/string_grid.h"
 
 class QLabel;
 
 namespace kestrin {
 
 enum class EditorKind { Text, Digit, Hex, List, CheckList };
-
-class StringGrid;
 
 // What every cell editor shares: its kind, its grid, whether it is laid over
 // a cell, and the exit handler the tab attaches (called once per opening,
@@ -124,53 +122,6 @@ class GridCheckList : public QListWidget, public GridEditor {
   int columns_ = 0;
 };
 
-// Draws a grid cell: the owning tab decides colours and text placement.
-using CellPainter = std::function<void(QPainter*, const QRect&, int col, int row, bool inUse)>;
-
-class StringGrid : public QTableWidget {
-  Q_OBJECT
- public:
-  // rows counts the header row, as the grid's row numbers do.
-  StringGrid(int rows, int cols, const QString& name, QWidget* parent);
-  ~StringGrid() override;
-
-  int Rows() const { return rowCount() + 1; }
-  QString Cell(int col, int row) const;
-  void SetCell(int col, int row, const QString& text);
-  int Row() const;  // current row, 0 when none
-  int Col() const;
-  void SetCurrent(int col, int row);
-  // The cell's rectangle in the coordinates of `in` (an ancestor of the
-  // grid; the grid's parent when none is given).
-  QRect CellRect(int col, int row, const QWidget* in = nullptr) const;
-  // Whether the cell is drawn as the cell in use (selected, current, focused).
-  bool InUse(int col, int row) const;
-
-  int tag = 0;
-  std::function<QString(GridEditor*, int col, int row)> tune;
-  std::function<void()> beforeOpen;
-  CellPainter painter;
-
-  // Editor registry.
-  std::vector<GridEditor*>& ColumnEditors(int col) { return columnEditors_[static_cast<size_t>(col)]; }
-  GridEditor* Slot(int col, int row) const;
-  void SetSlot(int col, int row, GridEditor* e);
-  GridEditor* OpenEditor() const;
-
-  // Draws text before "|" the usual way: centred, or from half an "8" when left.
-  static void DrawCellText(QPainter* p, const QRect& r, const QString& text, bool left);
-
- protected:
-  void keyPressEvent(QKeyEvent* e) override;
-  void mouseDoubleClickEvent(QMouseEvent* e) override;
-  void focusInEvent(QFocusEvent* e) override;
-  void focusOutEvent(QFocusEvent* e) override;
-
- private:
-  std::vector<std::vector<GridEditor*>> columnEditors_;
-  std::vector<GridEditor*> slots_;
-};
-
 // Registry operations.
 std::vector<GridEditor*>* SG_Create_ObjectList(StringGrid* grid, int col);
 GridComboBox* SG_Create_ComboBox(StringGrid* grid, std::vector<GridEditor*>* list, int col);
@@ -182,6 +133,15 @@ GridLineEdit* SG_Create_HexEdit(StringGrid* grid, int col);
 void SG_Edit_Enable(std::optional<EditorKind> kind, StringGrid* grid, int row, int col);
 void SG_Open_Edit(StringGrid* grid);
 void SG_SelectCell(StringGrid* grid);
+
+// Exit handlers that store the edited cell back: store gets the row of the
+// cell the editor was laid over, and nothing is stored when it was not laid
+// over a cell. A drop-down list also passes the chosen item (from 0) and
+// stores nothing when no item is chosen.
+void OnStore(GridEditor* editor, std::function<void(int row)> store);
+void OnChoice(GridComboBox* list, std::function<void(int row, int item)> store);
+// A number editor's text as a number; an empty field counts as 0.
+int EditedNumber(const QLineEdit* edit);
 
 // Text of a list item before "|" (what is drawn) and after it (the help).
 QString ItemName(const QString& text);

@@ -34,11 +34,8 @@ QLineEdit* Edit(const QString& name, int maxLen, QWidget* parent) {
 
 StringGrid* CommGrid(const char* name, std::initializer_list<int> widths, QWidget* parent) {
   auto* g = new StringGrid(10, static_cast<int>(widths.size()), name, parent);
-  int c = 0;
-  for (int w : widths) g->setColumnWidth(c++, w);
-  g->verticalHeader()->setDefaultSectionSize(22);
-  g->SetCell(0, 0, QStringLiteral("№"));
-  for (int r = 1; r < 10; ++r) g->SetCell(0, r, QString::number(r));
+  g->SetColumnWidths(widths, 22);
+  g->SetHeaderRow({"№"}, 9);
   return g;
 }
 

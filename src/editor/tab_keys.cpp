@@ -33,13 +33,7 @@ QFont CodeFont(const QFont& gridFont) {
 TabKeys::TabKeys(T_Command_DEVICE& model, QWidget* parent) : TabSheet(model, "Tab_Keys", parent) {
   auto* column = new QVBoxLayout(this);
   SG_Keys = new StringGrid(kKeyCount + 1, 5, "SG_Keys", this);
-  const int widths[] = {37, 129, 172, 172, 235};
-  int total = 0;
-  for (int c = 0; c < 5; ++c) {
-    SG_Keys->setColumnWidth(c, widths[c]);
-    total += widths[c];
-  }
-  SG_Keys->verticalHeader()->setDefaultSectionSize(24);
+  const int total = SG_Keys->SetColumnWidths({37, 129, 172, 172, 235}, 24);
   SG_Keys->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   SG_Keys->setFixedWidth(total + 2 * SG_Keys->frameWidth() + SG_Keys->verticalScrollBar()->sizeHint().width());
   SG_Keys->painter = [this](QPainter* p, const QRect& r, int col, int row, bool inUse) { DrawCell(p, r, col, row, inUse); };
@@ -72,9 +66,7 @@ void TabKeys::Create() {
   AssignHint(this, 700);
   AssignHint(SG_Keys, 710);
   SG_Keys->tag = 1;
-  const char* headers[] = {"№", "Пользователь", "Режим работы", "Код управления", "Разделы"};
-  for (int c = 0; c < 5; ++c) SG_Keys->SetCell(c, 0, QString::fromUtf8(headers[c]));
-  for (int k = 1; k <= kKeyCount; ++k) SG_Keys->SetCell(0, k, QString::number(k));
+  SG_Keys->SetHeaderRow({"№", "Пользователь", "Режим работы", "Код управления", "Разделы"}, kKeyCount);
   SG_Keys->tune = [this](GridEditor* e, int col, int row) { return SG_Edit_Tune(SG_Keys->tag, e, col, row); };
   SG_Keys->beforeOpen = [this] { ST_MessText->hide(); };
 
@@ -83,19 +75,14 @@ void TabKeys::Create() {
     NameEditor->setObjectName("KEY_SG_ME_Name");
     NameEditor->setMaxLength(8);
     AssignHint(NameEditor, 711);
-    NameEditor->onExit = [this](GridEditor* e) {
-      if (e->Grid() == SG_Keys && e->Placed()) Keys_SaveName(SG_Keys->Row(), NameEditor->text());
-    };
+    OnStore(NameEditor, [this](int key) { Keys_SaveName(key, NameEditor->text()); });
 
     ModeEditor = SG_Create_ComboBox(SG_Keys, nullptr, 2);
     ModeEditor->setObjectName("KEY_SG_CB_Type");
     for (int k = 1; k <= kKeyModePositions; ++k) ModeEditor->addItem(ToQ(KeyModeText(KeyModeCode(k))));
     AssignHint(ModeEditor, 712);
     // Nothing chosen leaves the mode as it is.
-    ModeEditor->onExit = [this](GridEditor* e) {
-      if (e->Grid() == SG_Keys && e->Placed() && ModeEditor->currentIndex() >= 0)
-        Keys_SaveType(SG_Keys->Row(), ModeEditor->currentIndex());
-    };
+    OnChoice(ModeEditor, [this](int key, int item) { Keys_SaveType(key, item); });
 
     CodeEditor = SG_Create_HexEdit(SG_Keys, 3);
     CodeEditor->setObjectName("KEY_SG_ME_Code");
@@ -103,16 +90,12 @@ void TabKeys::Create() {
     CodeEditor->setFont(CodeFont(SG_Keys->font()));
     CodeEditor->SetKeyFilter(InputFilter::HexAndStar);
     AssignHint(CodeEditor, 713);
-    CodeEditor->onExit = [this](GridEditor* e) {
-      if (e->Grid() == SG_Keys && e->Placed()) Keys_SaveCode(SG_Keys->Row(), CodeEditor->text());
-    };
+    OnStore(CodeEditor, [this](int key) { Keys_SaveCode(key, CodeEditor->text()); });
 
     PartsEditor = SG_Create_CheckListBox(SG_Keys, nullptr, 4);
     PartsEditor->setObjectName("KEY_SG_CLB_Part");
     AssignHint(PartsEditor, 714);
-    PartsEditor->onExit = [this](GridEditor* e) {
-      if (e->Grid() == SG_Keys && e->Placed()) Keys_SaveParts(SG_Keys->Row(), PartsEditor->Ticked());
-    };
+    OnStore(PartsEditor, [this](int key) { Keys_SaveParts(key, PartsEditor->Ticked()); });
   }
   // Every cell of a key row is editable.
   for (int k = 1; k <= kKeyCount; ++k) {

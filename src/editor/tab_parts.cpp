@@ -14,11 +14,7 @@ namespace kestrin {
 TabParts::TabParts(T_Command_DEVICE& model, QWidget* parent) : TabSheet(model, "Tab_Parts", parent) {
   auto* column = new QVBoxLayout(this);
   SG_Parts = new StringGrid(9, 2, "SG_Parts", this);
-  SG_Parts->setColumnWidth(0, 37);
-  SG_Parts->setColumnWidth(1, 698);
-  SG_Parts->verticalHeader()->setDefaultSectionSize(22);
-  SG_Parts->setFixedWidth(37 + 698 + 2 * SG_Parts->frameWidth());
-  SG_Parts->setFixedHeight(SG_Parts->horizontalHeader()->sizeHint().height() + 8 * 22 + 2 * SG_Parts->frameWidth());
+  SG_Parts->FixColumns({37, 698}, 22, 8);
   column->addWidget(SG_Parts, 0, Qt::AlignLeft);
   column->addStretch(1);
   SG_Parts->painter = [this](QPainter* p, const QRect& r, int col, int row, bool inUse) {
@@ -30,22 +26,14 @@ TabParts::TabParts(T_Command_DEVICE& model, QWidget* parent) : TabSheet(model, "
 
 void TabParts::Create() {
   AssignHint(this, 400);
-  SG_Parts->SetCell(0, 0, QStringLiteral("№"));
-  SG_Parts->SetCell(1, 0, QStringLiteral("Задержка на выход (секунды)"));
-  for (int p = 1; p <= kPartitionCount; ++p) SG_Parts->SetCell(0, p, QString::number(p));
+  SG_Parts->SetHeaderRow({"№", "Задержка на выход (секунды)"}, kPartitionCount);
   if (SG_Parts->ColumnEditors(1).empty()) {
     GridLineEdit* delay = SG_Create_DigitEdit(SG_Parts, 1);
     delay->setObjectName("SG_Parts_ME_Delay");
     delay->setMaxLength(3);
     AssignHint(delay, 410);
     // PARTS_SG_ME_Delay_Exit
-    delay->onExit = [this](GridEditor* e) {
-      auto* edit = static_cast<GridLineEdit*>(e);
-      if (e->Grid() == SG_Parts && e->Placed()) {
-        const QString t = edit->text().isEmpty() ? QStringLiteral("0") : edit->text();
-        Parts_SaveDelay(SG_Parts->Row(), FieldNumber(t.toStdString()));
-      }
-    };
+    OnStore(delay, [this, delay](int partition) { Parts_SaveDelay(partition, EditedNumber(delay)); });
   }
   for (int p = 1; p <= kPartitionCount; ++p) SG_Edit_Enable(EditorKind::Digit, SG_Parts, p, 1);
 }

@@ -17,21 +17,11 @@ namespace kestrin {
 TabRele::TabRele(T_Command_DEVICE& model, QWidget* parent) : TabSheet(model, "Tab_Rele", parent) {
   auto* column = new QVBoxLayout(this);
   SG_Reles = new StringGrid(5, 4, "SG_Reles", this);
-  const int widths[] = {37, 196, 174, 344};
-  int total = 0;
-  for (int c = 0; c < 4; ++c) {
-    SG_Reles->setColumnWidth(c, widths[c]);
-    total += widths[c];
-  }
-  SG_Reles->verticalHeader()->setDefaultSectionSize(22);
-  SG_Reles->setFixedWidth(total + 2 * SG_Reles->frameWidth());
-  SG_Reles->setFixedHeight(SG_Reles->horizontalHeader()->sizeHint().height() + 4 * 22 + 2 * SG_Reles->frameWidth());
+  SG_Reles->FixColumns({37, 196, 174, 344}, 22, 4);
   column->addWidget(SG_Reles, 0, Qt::AlignLeft);
-  SG_Reles->painter = [this](QPainter* p, const QRect& r, int col, int row, bool inUse) {
-    p->fillRect(r, inUse ? SelectedRowColour() : RgbColour(RELE_GetColorType(Model().GetRelayType(row))));
-    p->setPen(palette().color(QPalette::WindowText));
-    StringGrid::DrawCellText(p, r, SG_Reles->Cell(col, row), col == 1);
-  };
+  SG_Reles->painter = TypeRowPainter(this, SG_Reles, [this](int relay) {
+    return RgbColour(RELE_GetColorType(Model().GetRelayType(relay)));
+  });
 
   CB_Rele_ActiveKTS = new QCheckBox(QStringLiteral("Активация реле при нарушении шлейфа КТС"), this);
   CB_Rele_ActiveKTS->setObjectName("CB_Rele_ActiveKTS");
@@ -47,9 +37,7 @@ void TabRele::Create() {
   AssignHint(SG_Reles, 610);
   AssignHint(CB_Rele_ActiveKTS, 621);
   AssignHint(CB_Rele_ActiveTamper, 622);
-  const char* headers[] = {"№", "Тип реле", "Время работы (сек.)", "Разделы"};
-  for (int c = 0; c < 4; ++c) SG_Reles->SetCell(c, 0, QString::fromUtf8(headers[c]));
-  for (int r = 1; r <= kRelayCount; ++r) SG_Reles->SetCell(0, r, QString::number(r));
+  SG_Reles->SetHeaderRow({"№", "Тип реле", "Время работы (сек.)", "Разделы"}, kRelayCount);
 
   if (!TypeEditor) {
     TypeEditor = SG_Create_ComboBox(SG_Reles, nullptr, 1);
@@ -57,36 +45,24 @@ void TabRele::Create() {
     for (int k = 1; k <= kRelayTypePositions; ++k) TypeEditor->addItem(ToQ(RelayTypeText(RelayTypeCode(k))));
     AssignHint(TypeEditor, 611);
     // RELE_SG_CB_Type_Exit: nothing chosen leaves the relay as it is.
-    TypeEditor->onExit = [this](GridEditor* e) {
-      if (e->Grid() != SG_Reles || !e->Placed() || TypeEditor->currentIndex() < 0) return;
-      Reles_SaveType(SG_Reles->Row(), RelayTypeCode(TypeEditor->currentIndex() + 1));
-    };
+    OnChoice(TypeEditor, [this](int relay, int item) { Reles_SaveType(relay, RelayTypeCode(item + 1)); });
 
     TimeEditor = SG_Create_DigitEdit(SG_Reles, 2);
     TimeEditor->setObjectName("RELE_SG_ME_Delay");
     TimeEditor->setMaxLength(3);
     AssignHint(TimeEditor, 612);
-    TimeEditor->onExit = [this](GridEditor* e) {
-      if (e->Grid() != SG_Reles || !e->Placed()) return;
-      const QString t = TimeEditor->text().isEmpty() ? QStringLiteral("0") : TimeEditor->text();
-      Reles_SaveDelay(SG_Reles->Row(), FieldNumber(t.toStdString()));
-    };
+    OnStore(TimeEditor, [this](int relay) { Reles_SaveDelay(relay, EditedNumber(TimeEditor)); });
 
     auto* list = SG_Create_ObjectList(SG_Reles, 3);
     PartsCheckList = SG_Create_CheckListBox(SG_Reles, list, 3);
     PartsCheckList->setObjectName("RELE_SG_CLB_Part");
     AssignHint(PartsCheckList, 613);
-    PartsCheckList->onExit = [this](GridEditor* e) {
-      if (e->Grid() == SG_Reles && e->Placed()) Reles_SaveParts(SG_Reles->Row(), PartsCheckList->Ticked());
-    };
+    OnStore(PartsCheckList, [this](int relay) { Reles_SaveParts(relay, PartsCheckList->Ticked()); });
     PartList = SG_Create_ComboBox(SG_Reles, list, 3);
     PartList->setObjectName("RELE_SG_CB_Part");
     for (int p = 1; p <= kPartitionCount; ++p) PartList->addItem(QString::number(p));
     AssignHint(PartList, 613);
-    PartList->onExit = [this](GridEditor* e) {
-      if (e->Grid() != SG_Reles || !e->Placed() || PartList->currentIndex() < 0) return;
-      Reles_SaveParts(SG_Reles->Row(), PartitionBit(PartList->currentIndex() + 1));
-    };
+    OnChoice(PartList, [this](int relay, int item) { Reles_SaveParts(relay, PartitionBit(item + 1)); });
   }
   if (!tracker_) {
     tracker_ = new EnterTracker(this);

@@ -19,22 +19,11 @@ namespace kestrin {
 TabShleifs::TabShleifs(T_Command_DEVICE& model, QWidget* parent) : TabSheet(model, "Tab_Shleifs", parent) {
   auto* column = new QVBoxLayout(this);
   SG_Shleifs = new StringGrid(9, 5, "SG_Shleifs", this);
-  const int widths[] = {37, 404, 134, 112, 67};
-  int total = 0;
-  for (int c = 0; c < 5; ++c) {
-    SG_Shleifs->setColumnWidth(c, widths[c]);
-    total += widths[c];
-  }
-  SG_Shleifs->verticalHeader()->setDefaultSectionSize(22);
-  SG_Shleifs->setFixedWidth(total + 2 * SG_Shleifs->frameWidth());
-  SG_Shleifs->setFixedHeight(SG_Shleifs->horizontalHeader()->sizeHint().height() + 8 * 22 +
-                             2 * SG_Shleifs->frameWidth());
+  SG_Shleifs->FixColumns({37, 404, 134, 112, 67}, 22, 8);
   column->addWidget(SG_Shleifs, 0, Qt::AlignLeft);
-  SG_Shleifs->painter = [this](QPainter* p, const QRect& r, int col, int row, bool inUse) {
-    p->fillRect(r, inUse ? SelectedRowColour() : RgbColour(SHL_GetColorType(Model().GetLoopType(row))));
-    p->setPen(palette().color(QPalette::WindowText));
-    StringGrid::DrawCellText(p, r, SG_Shleifs->Cell(col, row), col == 1);
-  };
+  SG_Shleifs->painter = TypeRowPainter(this, SG_Shleifs, [this](int loop) {
+    return RgbColour(SHL_GetColorType(Model().GetLoopType(loop)));
+  });
 
   auto* row = new QHBoxLayout;
   auto* l1 = MakeLabel("L_Shleif_AlarmRepeat1", QStringLiteral("  Число повторов тревог по каждому шлейфу:"), this);
@@ -58,9 +47,7 @@ void TabShleifs::Create() {
   AssignHint(CB_Shleif_AlarmRepeat, 520);
   AssignHint(findChild<QWidget*>("L_Shleif_AlarmRepeat1"), 520);
   AssignHint(findChild<QWidget*>("L_Shleif_AlarmRepeat2"), 520);
-  const char* headers[] = {"№", "Тип шлейфа", "Задержка (сек.)", "Псевдоним", "Раздел"};
-  for (int c = 0; c < 5; ++c) SG_Shleifs->SetCell(c, 0, QString::fromUtf8(headers[c]));
-  for (int l = 1; l <= kLoopCount; ++l) SG_Shleifs->SetCell(0, l, QString::number(l));
+  SG_Shleifs->SetHeaderRow({"№", "Тип шлейфа", "Задержка (сек.)", "Псевдоним", "Раздел"}, kLoopCount);
 
   if (!TypeEditor) {
     TypeEditor = SG_Create_ComboBox(SG_Shleifs, nullptr, 1);
@@ -68,37 +55,25 @@ void TabShleifs::Create() {
     for (int k = 1; k <= kLoopTypePositions; ++k) TypeEditor->addItem(ToQ(LoopTypeText(LoopTypeCode(k))));
     AssignHint(TypeEditor, 511);
     // SHL_SG_CB_Type_Exit: nothing chosen leaves the loop as it is.
-    TypeEditor->onExit = [this](GridEditor* e) {
-      if (e->Grid() != SG_Shleifs || !e->Placed() || TypeEditor->currentIndex() < 0) return;
-      Shleifs_SaveType(SG_Shleifs->Row(), LoopTypeCode(TypeEditor->currentIndex() + 1));
-    };
+    OnChoice(TypeEditor, [this](int loop, int item) { Shleifs_SaveType(loop, LoopTypeCode(item + 1)); });
 
     DelayEditor = SG_Create_DigitEdit(SG_Shleifs, 2);
     DelayEditor->setObjectName("SHL_SG_ME_Delay");
     DelayEditor->setMaxLength(3);
     AssignHint(DelayEditor, 512);
-    DelayEditor->onExit = [this](GridEditor* e) {
-      if (e->Grid() != SG_Shleifs || !e->Placed()) return;
-      const QString t = DelayEditor->text().isEmpty() ? QStringLiteral("0") : DelayEditor->text();
-      Shleifs_SaveDelay(SG_Shleifs->Row(), FieldNumber(t.toStdString()));
-    };
+    OnStore(DelayEditor, [this](int loop) { Shleifs_SaveDelay(loop, EditedNumber(DelayEditor)); });
 
     NameEditor = SG_Create_TextEdit(SG_Shleifs, 3);
     NameEditor->setObjectName("SHL_SG_ME_Name");
     NameEditor->setMaxLength(8);
     AssignHint(NameEditor, 513);
-    NameEditor->onExit = [this](GridEditor* e) {
-      if (e->Grid() == SG_Shleifs && e->Placed()) Shleifs_SaveName(SG_Shleifs->Row(), NameEditor->text());
-    };
+    OnStore(NameEditor, [this](int loop) { Shleifs_SaveName(loop, NameEditor->text()); });
 
     PartEditor = SG_Create_ComboBox(SG_Shleifs, nullptr, 4);
     PartEditor->setObjectName("SHL_SG_CB_Part");
     for (int p = 1; p <= kPartitionCount; ++p) PartEditor->addItem(QString::number(p));
     AssignHint(PartEditor, 514);
-    PartEditor->onExit = [this](GridEditor* e) {
-      if (e->Grid() != SG_Shleifs || !e->Placed() || PartEditor->currentIndex() < 0) return;
-      Shleifs_SavePart(SG_Shleifs->Row(), PartEditor->currentIndex() + 1);
-    };
+    OnChoice(PartEditor, [this](int loop, int item) { Shleifs_SavePart(loop, item + 1); });
   }
   if (!tracker_) {
     tracker_ = new EnterTracker(this);

@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPainter>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QToolButton>
@@ -86,6 +87,14 @@ void HideOwnTab(QWidget* page) {
       return;
     }
   }
+}
+
+CellPainter TypeRowPainter(const QWidget* tab, const StringGrid* grid, std::function<QColor(int row)> colourOf) {
+  return [tab, grid, colourOf = std::move(colourOf)](QPainter* p, const QRect& r, int col, int row, bool inUse) {
+    p->fillRect(r, inUse ? SelectedRowColour() : colourOf(row));
+    p->setPen(tab->palette().color(QPalette::WindowText));
+    StringGrid::DrawCellText(p, r, grid->Cell(col, row), col == 1);
+  };
 }
 
 QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {

@@ -5,7 +5,10 @@
 #include <QLabel>
 #include <QObject>
 #include <QWidget>
+#include <functional>
 #include <vector>
+
+#include "editor/string_grid.h"
 
 class QLineEdit;
 class QToolButton;
@@ -55,6 +58,11 @@ void SetTextUnfiltered(QLineEdit* field, const QString& text);
 
 // Hides the page's header in the tab widget that holds it, if any.
 void HideOwnTab(QWidget* page);
+
+// Paints each row of a grid of typed rows (loops, relays) in the colour of
+// its type, the cell in use in the selection colour, and the type's name in
+// column 1 from the left.
+CellPainter TypeRowPainter(const QWidget* tab, const StringGrid* grid, std::function<QColor(int row)> colourOf);
 
 QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent);
 // A fixed-pitch bold font for key and password fields.

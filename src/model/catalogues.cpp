@@ -39,6 +39,18 @@ const CatalogueEntry* FindCode(const std::vector<CatalogueEntry>& cat, int code)
   return nullptr;
 }
 
+// The text of the entry with the code; empty for a code not in the catalogue.
+std::string TextOf(const std::vector<CatalogueEntry>& cat, int code) {
+  const CatalogueEntry* e = FindCode(cat, code);
+  return e ? e->text : std::string();
+}
+
+// The code at a 1-based list position; outside the list, fallback.
+int CodeAt(const std::vector<CatalogueEntry>& cat, int position, int fallback) {
+  if (position < 1 || position > static_cast<int>(cat.size())) return fallback;
+  return cat[static_cast<size_t>(position - 1)].code;
+}
+
 }  // namespace
 
 const std::vector<CatalogueEntry>& LoopTypeCatalogue() {
@@ -195,43 +207,20 @@ const std::vector<CatalogueEntry>& KeyModeCatalogue() {
   return cat;
 }
 
-std::string LoopTypeText(int code) {
-  const CatalogueEntry* e = FindCode(LoopTypeCatalogue(), code);
-  return e ? e->text : std::string();
-}
+std::string LoopTypeText(int code) { return TextOf(LoopTypeCatalogue(), code); }
+int LoopTypeCode(int position) { return CodeAt(LoopTypeCatalogue(), position, 0); }
 
-int LoopTypeCode(int position) {
-  const auto& cat = LoopTypeCatalogue();
-  if (position < 1 || position > static_cast<int>(cat.size())) return 0;
-  return cat[static_cast<size_t>(position - 1)].code;
-}
+std::string RelayTypeText(int code) { return TextOf(RelayTypeCatalogue(), code); }
+int RelayTypeCode(int position) { return CodeAt(RelayTypeCatalogue(), position, 255); }
 
-std::string RelayTypeText(int code) {
-  const CatalogueEntry* e = FindCode(RelayTypeCatalogue(), code);
-  return e ? e->text : std::string();
-}
-
-int RelayTypeCode(int position) {
-  const auto& cat = RelayTypeCatalogue();
-  if (position < 1 || position > static_cast<int>(cat.size())) return 255;
-  return cat[static_cast<size_t>(position - 1)].code;
-}
-
-std::string KeyModeText(int code) {
-  const CatalogueEntry* e = FindCode(KeyModeCatalogue(), code);
-  return e ? e->text : std::string();
-}
+std::string KeyModeText(int code) { return TextOf(KeyModeCatalogue(), code); }
 
 std::string KeyModeShortName(int code) {
   const CatalogueEntry* e = FindCode(KeyModeCatalogue(), code);
   return e ? e->shortName : std::string();
 }
 
-int KeyModeCode(int position) {
-  const auto& cat = KeyModeCatalogue();
-  if (position < 1 || position > static_cast<int>(cat.size())) return 255;
-  return cat[static_cast<size_t>(position - 1)].code;
-}
+int KeyModeCode(int position) { return CodeAt(KeyModeCatalogue(), position, 255); }
 
 std::string CatalogueName(const std::string& text) {
   size_t bar = text.find('|');

@@ -2,6 +2,9 @@
 
 #include <charconv>
 #include <cstring>
+#include <initializer_list>
+#include <string>
+#include <utility>
 
 #include "model/catalogues.h"
 #include "model/codec.h"
@@ -212,30 +215,46 @@ void DiffPartitions(Differ& d) {
   }
 }
 
+// A grid of typed rows (loops, relays) as its tab shows it: column 1 the
+// type's name, then the given columns in order.
+template <class Row>
+struct TypedGrid {
+  const char* control;
+  const char* rowName;
+  int rows;
+  Row (*rowOf)(const T_Command_DEVICE&, int);
+  const char* typeHeader;
+  std::initializer_list<std::pair<const char*, std::string Row::*>> columns;
+};
+
+template <class Row>
+void DiffTypedRows(Differ& d, const TabInfo& t, const TypedGrid<Row>& g) {
+  for (int i = 1; i <= g.rows; ++i) {
+    const Row ra = g.rowOf(d.a, i);
+    const Row rb = g.rowOf(d.b, i);
+    d.Text(t, {g.typeHeader, g.control, g.rowName, i, 1}, CatalogueName(ra.typeText), CatalogueName(rb.typeText));
+    int column = 2;
+    for (const auto& [header, text] : g.columns) {
+      d.Text(t, {header, g.control, g.rowName, i, column++}, ra.*text, rb.*text);
+    }
+  }
+}
+
 // The loops grid as redrawn: a type's delay and partition cells may be empty.
 void DiffLoops(Differ& d) {
   const TabInfo& t = kLoopsTab;
-  for (int l = 1; l <= kLoopCount; ++l) {
-    const LoopRow ra = LoopRowForRedraw(d.a, l);
-    const LoopRow rb = LoopRowForRedraw(d.b, l);
-    d.Text(t, {"Тип шлейфа", "SG_Shleifs", "Шлейф", l, 1}, CatalogueName(ra.typeText), CatalogueName(rb.typeText));
-    d.Text(t, {"Задержка (сек.)", "SG_Shleifs", "Шлейф", l, 2}, ra.delay, rb.delay);
-    d.Text(t, {"Псевдоним", "SG_Shleifs", "Шлейф", l, 3}, ra.name, rb.name);
-    d.Text(t, {"Раздел", "SG_Shleifs", "Шлейф", l, 4}, ra.partition, rb.partition);
-  }
+  DiffTypedRows<LoopRow>(d, t, {"SG_Shleifs", "Шлейф", kLoopCount, LoopRowForRedraw, "Тип шлейфа",
+                                {{"Задержка (сек.)", &LoopRow::delay},
+                                 {"Псевдоним", &LoopRow::name},
+                                 {"Раздел", &LoopRow::partition}}});
   d.Text(t, {"Число повторов тревог по каждому шлейфу", "CB_Shleif_AlarmRepeat"},
          AlarmRepeatText(d.a.GetAlarmRepeats()), AlarmRepeatText(d.b.GetAlarmRepeats()));
 }
 
 void DiffRelays(Differ& d) {
   const TabInfo& t = kRelaysTab;
-  for (int r = 1; r <= kRelayCount; ++r) {
-    const RelayRow ra = RelayRowOf(d.a, r);
-    const RelayRow rb = RelayRowOf(d.b, r);
-    d.Text(t, {"Тип реле", "SG_Reles", "Реле", r, 1}, CatalogueName(ra.typeText), CatalogueName(rb.typeText));
-    d.Text(t, {"Время работы (сек.)", "SG_Reles", "Реле", r, 2}, ra.time, rb.time);
-    d.Text(t, {"Разделы", "SG_Reles", "Реле", r, 3}, ra.partitions, rb.partitions);
-  }
+  DiffTypedRows<RelayRow>(d, t, {"SG_Reles", "Реле", kRelayCount, RelayRowOf, "Тип реле",
+                                 {{"Время работы (сек.)", &RelayRow::time}, {"Разделы", &RelayRow::partitions}}});
   d.Flag(t, {"Активация реле при нарушении шлейфа КТС", "CB_Rele_ActiveKTS"}, d.a.GetPanicRelayEnabled(),
          d.b.GetPanicRelayEnabled());
   d.Flag(t, {"Активация реле при нарушении тампера", "CB_Rele_ActiveTamper"}, d.a.GetTamperRelayEnabled(),

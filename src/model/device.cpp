@@ -75,6 +75,15 @@ const T_Command* T_Command_DEVICE::Indexed(int row, int number, int count) const
   return Element(row, number - 1);
 }
 
+int T_Command_DEVICE::IndexedValue(int row, int number, int count, int field) const {
+  const T_Command* e = Indexed(row, number, count);
+  return e ? e->Value(field) : 0;
+}
+
+void T_Command_DEVICE::SetIndexedValue(int row, int number, int count, int field, int v) {
+  if (T_Command* e = Indexed(row, number, count)) e->SetValue(field, v);
+}
+
 int T_Command_DEVICE::GetInt(int row) const { return Element(row, 0)->Value(1); }
 void T_Command_DEVICE::SetInt(int row, int v) { Element(row, 0)->SetValue(1, v); }
 
@@ -126,26 +135,23 @@ void T_Command_DEVICE::SetSirenPartitions(PartitionSet s) {
 }
 
 int T_Command_DEVICE::GetExitDelay(int partition) const {
-  const T_Command* e = Indexed(kRowExitDelay, partition, kPartitionCount);
-  return e ? e->Value(1) : 0;
+  return IndexedValue(kRowExitDelay, partition, kPartitionCount, 1);
 }
 void T_Command_DEVICE::SetExitDelay(int partition, int v) {
-  if (T_Command* e = Indexed(kRowExitDelay, partition, kPartitionCount)) e->SetValue(1, v);
+  SetIndexedValue(kRowExitDelay, partition, kPartitionCount, 1, v);
 }
 
 int T_Command_DEVICE::GetLoopType(int loop) const {
-  const T_Command* e = Indexed(kRowLoopMode, loop, kLoopCount);
-  return e ? e->Value(1) : 0;
+  return IndexedValue(kRowLoopMode, loop, kLoopCount, 1);
 }
 void T_Command_DEVICE::SetLoopType(int loop, int code) {
-  if (T_Command* e = Indexed(kRowLoopMode, loop, kLoopCount)) e->SetValue(1, code);
+  SetIndexedValue(kRowLoopMode, loop, kLoopCount, 1, code);
 }
 int T_Command_DEVICE::GetLoopDelay(int loop) const {
-  const T_Command* e = Indexed(kRowLoopMode, loop, kLoopCount);
-  return e ? e->Value(2) : 0;
+  return IndexedValue(kRowLoopMode, loop, kLoopCount, 2);
 }
 void T_Command_DEVICE::SetLoopDelay(int loop, int v) {
-  if (T_Command* e = Indexed(kRowLoopMode, loop, kLoopCount)) e->SetValue(2, v);
+  SetIndexedValue(kRowLoopMode, loop, kLoopCount, 2, v);
 }
 std::string T_Command_DEVICE::GetLoopName(int loop) const {
   const T_Command* e = Indexed(kRowLoopName, loop, kLoopCount);
@@ -185,18 +191,16 @@ void T_Command_DEVICE::SetLoopPartition(int loop, int partition) {
 }
 
 int T_Command_DEVICE::GetRelayType(int relay) const {
-  const T_Command* e = Indexed(kRowRelayMode, relay, kRelayCount);
-  return e ? e->Value(1) : 0;
+  return IndexedValue(kRowRelayMode, relay, kRelayCount, 1);
 }
 void T_Command_DEVICE::SetRelayType(int relay, int code) {
-  if (T_Command* e = Indexed(kRowRelayMode, relay, kRelayCount)) e->SetValue(1, code);
+  SetIndexedValue(kRowRelayMode, relay, kRelayCount, 1, code);
 }
 int T_Command_DEVICE::GetRelayTime(int relay) const {
-  const T_Command* e = Indexed(kRowRelayMode, relay, kRelayCount);
-  return e ? e->Value(2) : 0;
+  return IndexedValue(kRowRelayMode, relay, kRelayCount, 2);
 }
 void T_Command_DEVICE::SetRelayTime(int relay, int v) {
-  if (T_Command* e = Indexed(kRowRelayMode, relay, kRelayCount)) e->SetValue(2, v);
+  SetIndexedValue(kRowRelayMode, relay, kRelayCount, 2, v);
 }
 PartitionSet T_Command_DEVICE::GetRelayPartitions(int relay) const {
   const T_Command* e = Indexed(kRowRelayParts, relay, kRelayCount);

@@ -122,6 +122,10 @@ class T_Command_DEVICE {
   void ApplyDefaults();
   T_Command* Indexed(int row, int number, int count);
   const T_Command* Indexed(int row, int number, int count) const;
+  // A number field of the numbered element (1..count) of a row; a number
+  // out of range reads 0 and writes nothing.
+  int IndexedValue(int row, int number, int count, int field) const;
+  void SetIndexedValue(int row, int number, int count, int field, int v);
   int GetInt(int row) const;
   void SetInt(int row, int v);
 

@@ -76,41 +76,63 @@ void MessagesSetup(CheckViolation& v, const char* control) {
 
 using Found = std::optional<CheckViolation>;
 
+// A number with limits: what the error dialog says and where the value
+// stands (a grid cell of the item's row, or a field when column is -1).
+struct RangeRule {
+  CheckGroup group;
+  CheckRule rule;
+  const char* message;
+  const char* rangeText;  // the recommendation before the limits
+  const char* unit;
+  const char* tab;
+  const char* control;
+  int column;
+  CheckRedraw redraw;
+};
+
+constexpr RangeRule kIndicatorTimeRule{
+    CheckGroup::Indication, CheckRule::IndicatorTime, "Недопустимая величина времени работы выносного индикатора",
+    "Время работы выносного индикатора должно находится в диапазоне ", "сек.", "Tab_Indic", "E_Indic_ExtIndic", -1,
+    CheckRedraw::Always};
+constexpr RangeRule kSirenTimeRule{
+    CheckGroup::Indication, CheckRule::SirenTime, "Недопустимая величина времени работы сирены",
+    "Время работы сирены должно находится в диапазоне ", "сек.", "Tab_Indic", "E_Indic_Sirena", -1,
+    CheckRedraw::Always};
+constexpr RangeRule kExitDelayRule{
+    CheckGroup::Partitions, CheckRule::ExitDelay, "Недопустимая величина времени выхода для раздела.",
+    "Задержка времени выхода может быть задана в диапазоне ", " секунд", "Tab_Parts", "SG_Parts", 1,
+    CheckRedraw::WhenVisible};
+constexpr RangeRule kLoopDelayRule{
+    CheckGroup::Loops, CheckRule::LoopDelay, "Недопустимая величина времени задержки сработки по шлейфу.",
+    "Задержка сработки по шлейфу может быть задана в диапазоне ", " секунд", "Tab_Shleifs", "SG_Shleifs", 2,
+    CheckRedraw::WhenVisible};
+constexpr RangeRule kRelayTimeRule{
+    CheckGroup::Relays, CheckRule::RelayTime, "Недопустимая величина времени работы реле.",
+    "Время работы может быть задано в диапазоне ", " секунд", "Tab_Rele", "SG_Reles", 2, CheckRedraw::Always};
+
+// The violation of rule when value lies outside lo..hi; item 0 for a field.
+Found TestRange(const RangeRule& r, int value, int lo, int hi, int item, std::string itemName) {
+  if (!OutOfRange(value, lo, hi)) return std::nullopt;
+  auto v = Make(r.group, r.rule, item, std::move(itemName), r.message, RangeText(r.rangeText, lo, hi, r.unit));
+  RangeSetup(v, r.tab, r.control, r.column < 0 ? -1 : item, r.column, r.redraw);
+  return v;
+}
+
 // ---- Indication ----------------------------------------------------------
 
 Found TestIndicatorTime(const T_Command_DEVICE& m) {
-  const int lo = T_Command_DEVICE::IndicatorTimeLimit(kLimitMin);
-  const int hi = T_Command_DEVICE::IndicatorTimeLimit(kLimitMax);
-  if (!OutOfRange(m.GetIndicatorTime(), lo, hi)) return std::nullopt;
-  auto v = Make(CheckGroup::Indication, CheckRule::IndicatorTime, 0, "выносной индикатор",
-                "Недопустимая величина времени работы выносного индикатора",
-                RangeText("Время работы выносного индикатора должно находится в диапазоне ", lo, hi, "сек."));
-  RangeSetup(v, "Tab_Indic", "E_Indic_ExtIndic", -1, -1, CheckRedraw::Always);
-  return v;
+  return TestRange(kIndicatorTimeRule, m.GetIndicatorTime(), T_Command_DEVICE::IndicatorTimeLimit(kLimitMin),
+                   T_Command_DEVICE::IndicatorTimeLimit(kLimitMax), 0, "выносной индикатор");
 }
 
 Found TestSirenTime(const T_Command_DEVICE& m) {
-  const int lo = T_Command_DEVICE::SirenTimeLimit(kLimitMin);
-  const int hi = T_Command_DEVICE::SirenTimeLimit(kLimitMax);
-  if (!OutOfRange(m.GetSirenTime(), lo, hi)) return std::nullopt;
-  auto v = Make(CheckGroup::Indication, CheckRule::SirenTime, 0, "сирена",
-                "Недопустимая величина времени работы сирены",
-                RangeText("Время работы сирены должно находится в диапазоне ", lo, hi, "сек."));
-  RangeSetup(v, "Tab_Indic", "E_Indic_Sirena", -1, -1, CheckRedraw::Always);
-  return v;
+  return TestRange(kSirenTimeRule, m.GetSirenTime(), T_Command_DEVICE::SirenTimeLimit(kLimitMin),
+                   T_Command_DEVICE::SirenTimeLimit(kLimitMax), 0, "сирена");
 }
 
-// ---- Partitions ----------------------------------------------------------
-
 Found TestPartition(const T_Command_DEVICE& m, int p) {
-  const int lo = T_Command_DEVICE::ExitDelayLimit(kLimitMin);
-  const int hi = T_Command_DEVICE::ExitDelayLimit(kLimitMax);
-  if (!OutOfRange(m.GetExitDelay(p), lo, hi)) return std::nullopt;
-  auto v = Make(CheckGroup::Partitions, CheckRule::ExitDelay, p, "раздел " + std::to_string(p),
-                "Недопустимая величина времени выхода для раздела.",
-                RangeText("Задержка времени выхода может быть задана в диапазоне ", lo, hi, " секунд"));
-  RangeSetup(v, "Tab_Parts", "SG_Parts", p, 1, CheckRedraw::WhenVisible);
-  return v;
+  return TestRange(kExitDelayRule, m.GetExitDelay(p), T_Command_DEVICE::ExitDelayLimit(kLimitMin),
+                   T_Command_DEVICE::ExitDelayLimit(kLimitMax), p, "раздел " + std::to_string(p));
 }
 
 // ---- Loops ---------------------------------------------------------------
@@ -120,16 +142,8 @@ Found TestLoop(const T_Command_DEVICE& m, int loop) {
   const std::string name = "шлейф " + std::to_string(loop);
   if (LoopTypeHasDelay(type)) {
     // A delayed loop needs a delay of at least one second.
-    const int lo = T_Command_DEVICE::LoopDelayLimit(kLimitMin) + 1;
-    const int hi = T_Command_DEVICE::LoopDelayLimit(kLimitMax);
-    if (OutOfRange(m.GetLoopDelay(loop), lo, hi)) {
-      auto v = Make(CheckGroup::Loops, CheckRule::LoopDelay, loop, name,
-                    "Недопустимая величина времени задержки сработки по шлейфу.",
-                    RangeText("Задержка сработки по шлейфу может быть задана в диапазоне ", lo, hi, " секунд"));
-      RangeSetup(v, "Tab_Shleifs", "SG_Shleifs", loop, 2, CheckRedraw::WhenVisible);
-      return v;
-    }
-    return std::nullopt;
+    return TestRange(kLoopDelayRule, m.GetLoopDelay(loop), T_Command_DEVICE::LoopDelayLimit(kLimitMin) + 1,
+                     T_Command_DEVICE::LoopDelayLimit(kLimitMax), loop, name);
   }
   if (!Is(type, LoopType::kControl)) return std::nullopt;
 
@@ -162,14 +176,8 @@ Found TestLoop(const T_Command_DEVICE& m, int loop) {
 Found TestRelay(const T_Command_DEVICE& m, int relay) {
   const int type = m.GetRelayType(relay);
   if (!RelayTypeHasTime(type)) return std::nullopt;
-  const int lo = T_Command_DEVICE::RelayTimeLimit(kLimitMin);
-  const int hi = T_Command_DEVICE::RelayTimeLimit(kLimitMax);
-  if (!OutOfRange(m.GetRelayTime(relay), lo, hi)) return std::nullopt;
-  auto v = Make(CheckGroup::Relays, CheckRule::RelayTime, relay, "реле " + std::to_string(relay),
-                "Недопустимая величина времени работы реле.",
-                RangeText("Время работы может быть задано в диапазоне ", lo, hi, " секунд"));
-  RangeSetup(v, "Tab_Rele", "SG_Reles", relay, 2, CheckRedraw::Always);
-  return v;
+  return TestRange(kRelayTimeRule, m.GetRelayTime(relay), T_Command_DEVICE::RelayTimeLimit(kLimitMin),
+                   T_Command_DEVICE::RelayTimeLimit(kLimitMax), relay, "реле " + std::to_string(relay));
 }
 
 // ---- Keys ----------------------------------------------------------------

@@ -102,29 +102,30 @@ TEST(LoadTest, KeyCompletion) {
   T_Command scratch;
   TextBuffer text;
 
-  // Only the old key: it becomes the key too.
-  text.SetBytes("Kestrin-GSM ver3.0 rev.3\r\nks2-OLD\r\n");
-  LoadModelFromText(model, text, pipe, scratch, "");
-  EXPECT_EQ(model.GetFileKey(), "OLD");
-  EXPECT_EQ(model.GetOldFileKey(), "OLD");
-
-  // No keys at all, opened with a key: both keys are that key.
-  text.SetBytes("Kestrin-GSM ver3.0 rev.3\r\n");
-  LoadModelFromText(model, text, pipe, scratch, "OPENER");
-  EXPECT_EQ(model.GetFileKey(), "OPENER");
-  EXPECT_EQ(model.GetOldFileKey(), "OPENER");
-
-  // A stored key stays; the opening key fills the empty old key.
-  text.SetBytes("Kestrin-GSM ver3.0 rev.3\r\nks1-MINE\r\n");
-  LoadModelFromText(model, text, pipe, scratch, "OPENER");
-  EXPECT_EQ(model.GetFileKey(), "MINE");
-  EXPECT_EQ(model.GetOldFileKey(), "OPENER");
-
-  // Both stored: nothing changes.
-  text.SetBytes("Kestrin-GSM ver3.0 rev.3\r\nks1-MINE\r\nks2-PREV\r\n");
-  LoadModelFromText(model, text, pipe, scratch, "OPENER");
-  EXPECT_EQ(model.GetFileKey(), "MINE");
-  EXPECT_EQ(model.GetOldFileKey(), "PREV");
+  struct Case {
+    const char* why;
+    const char* text;
+    const char* opener;
+    const char* key;
+    const char* oldKey;
+  };
+  const Case cases[] = {
+      {"only the old key: it becomes the key too", "Kestrin-GSM ver3.0 rev.3\r\nks2-OLD\r\n", "", "OLD",
+       "OLD"},
+      {"no keys at all, opened with a key: both keys are that key", "Kestrin-GSM ver3.0 rev.3\r\n", "OPENER",
+       "OPENER", "OPENER"},
+      {"a stored key stays; the opening key fills the empty old key",
+       "Kestrin-GSM ver3.0 rev.3\r\nks1-MINE\r\n", "OPENER", "MINE", "OPENER"},
+      {"both stored: nothing changes", "Kestrin-GSM ver3.0 rev.3\r\nks1-MINE\r\nks2-PREV\r\n", "OPENER",
+       "MINE", "PREV"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.why);
+    text.SetBytes(c.text);
+    LoadModelFromText(model, text, pipe, scratch, c.opener);
+    EXPECT_EQ(model.GetFileKey(), c.key);
+    EXPECT_EQ(model.GetOldFileKey(), c.oldKey);
+  }
 }
 
 TEST(LoadTest, EachLoadStartsFromTheDefaults) {

@@ -5,18 +5,14 @@
 #include <map>
 #include <set>
 
+#include "support/test_partitions.h"
 #include "support/test_text.h"
 
 namespace kestrin {
 namespace {
 
+using test::Set;
 using test::W;
-
-PartitionSet Set(std::initializer_list<int> parts) {
-  PartitionSet s = 0;
-  for (int p : parts) s |= PartitionBit(p);
-  return s;
-}
 
 T_Command_DEVICE Defaults() {
   T_Command_DEVICE m;

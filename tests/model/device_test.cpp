@@ -3,18 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "model/catalogues.h"
+#include "support/test_partitions.h"
 #include "support/test_text.h"
 
 namespace kestrin {
 namespace {
 
+using test::Set;
 using test::W;
-
-PartitionSet Set(std::initializer_list<int> parts) {
-  PartitionSet s = 0;
-  for (int p : parts) s |= PartitionBit(p);
-  return s;
-}
 
 std::vector<int> ZnList(const T_Command_DEVICE& m, int partition) {
   std::vector<int> out;

@@ -311,13 +311,15 @@ void ListFileConfigPanel::ListFileConfigColumnClick(int column) {
   ListFileConfigSelectItem();
 }
 
-void ListFileConfigPanel::ListFileConfigDblClick() {
+void ListFileConfigPanel::EmitSelectedFile(void (ListFileConfigPanel::*signal)(const QString&, bool)) {
   const int row = SelectedRow();
   if (row < 0) return;
   const FileListRow& r = list_.Rows()[static_cast<size_t>(row)];
-  emit openRequested(QString::fromStdString(list_.PathOf(static_cast<size_t>(row))),
-                     r.kind == FileKind::Container);
+  emit(this->*signal)(QString::fromStdString(list_.PathOf(static_cast<size_t>(row))),
+                      r.kind == FileKind::Container);
 }
+
+void ListFileConfigPanel::ListFileConfigDblClick() { EmitSelectedFile(&ListFileConfigPanel::openRequested); }
 
 void ListFileConfigPanel::ShowRowMenu(const QPoint& pos) {
   // The menu is about the row under the cursor (the keyboard's menu key: the selected row).
@@ -327,13 +329,7 @@ void ListFileConfigPanel::ShowRowMenu(const QPoint& pos) {
   rowMenu_->popup(view_->viewport()->mapToGlobal(pos));
 }
 
-void ListFileConfigPanel::CompareSelectedRow() {
-  const int row = SelectedRow();
-  if (row < 0) return;
-  const FileListRow& r = list_.Rows()[static_cast<size_t>(row)];
-  emit compareRequested(QString::fromStdString(list_.PathOf(static_cast<size_t>(row))),
-                        r.kind == FileKind::Container);
-}
+void ListFileConfigPanel::CompareSelectedRow() { EmitSelectedFile(&ListFileConfigPanel::compareRequested); }
 
 void ListFileConfigPanel::B_CancelOpenListClick() {
   timer_->stop();

@@ -89,6 +89,9 @@ class ListFileConfigPanel : public QWidget {
   void CompareSelectedRow();
 
   int SelectedRow() const;  // -1 when none
+  // Sends signal with the selected row's path and whether it is a container;
+  // nothing without a selected row.
+  void EmitSelectedFile(void (ListFileConfigPanel::*signal)(const QString&, bool));
   void SelectRow(int row);
   QString Folder() const;
   FileList& Core() { return list_; }

@@ -50,6 +50,13 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
   return button;
 }
 
+QPushButton* MakeResultButton(QDialog* dialog, const char* name, const QString& caption, int tag,
+                              const QRect& rect, int result) {
+  QPushButton* button = MakeButton(dialog, name, caption, tag, rect);
+  QObject::connect(button, &QPushButton::clicked, dialog, [dialog, result] { dialog->done(result); });
+  return button;
+}
+
 void SetBackground(QWidget* window, const QColor& colour) {
   QPalette pal = window->palette();
   pal.setColor(QPalette::Window, colour);
@@ -57,13 +64,18 @@ void SetBackground(QWidget* window, const QColor& colour) {
   window->setAutoFillBackground(true);
 }
 
-void MakeConfirmationWindow(QDialog* dialog, const char* name) {
+void MakeFixedWindow(QDialog* dialog, const char* name, const QString& title, Qt::WindowType kind,
+                     const QSize& size) {
   dialog->setObjectName(QString::fromLatin1(name));
-  dialog->setWindowTitle(QString());
-  dialog->setWindowFlags(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+  dialog->setWindowTitle(title);
+  dialog->setWindowFlags(kind | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint);
-  dialog->setFixedSize(617, 282);
+  dialog->setFixedSize(size);
   dialog->setModal(true);
+}
+
+void MakeConfirmationWindow(QDialog* dialog, const char* name) {
+  MakeFixedWindow(dialog, name, QString(), Qt::Tool, QSize(617, 282));
   SetBackground(dialog, QColor(0, 255, 0));
 }
 

@@ -29,7 +29,16 @@ QLabel* MakeText(QWidget* parent, const char* name, const QString& text, const T
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int tag,
                         const QRect& rect);
 
+// A command button that ends the dialog with result when clicked.
+QPushButton* MakeResultButton(QDialog* dialog, const char* name, const QString& caption, int tag,
+                              const QRect& rect, int result);
+
 void SetBackground(QWidget* window, const QColor& colour);
+
+// A modal window of a fixed size with a title bar and a close button only;
+// kind is Qt::Dialog or Qt::Tool.
+void MakeFixedWindow(QDialog* dialog, const char* name, const QString& title, Qt::WindowType kind,
+                     const QSize& size);
 
 // The green, fixed-size, modal window of the confirmation dialogs.
 void MakeConfirmationWindow(QDialog* dialog, const char* name);

@@ -13,7 +13,7 @@
 
 namespace kestrin {
 
-using dialogs::MakeButton;
+using dialogs::MakeResultButton;
 using dialogs::MakeText;
 using dialogs::TextLook;
 
@@ -26,13 +26,10 @@ constexpr int kDesignHeight = 192 - kTitleAndBorders;
 constexpr int kOpeningHeight = TFormDialogSetKeyConfig::kOpeningWindowHeight - kTitleAndBorders;
 }  // namespace
 
-TFormDialogSetKeyConfig::TFormDialogSetKeyConfig(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("FormDialogSetKeyConfig"));
-  setWindowTitle(QStringLiteral("Ключ шифрования"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
-  setFixedSize(kWidth, kDesignHeight);
-  setModal(true);
+TFormDialogSetKeyConfig::TFormDialogSetKeyConfig(QWidget* parent)
+    : CentredDialog(parent, kResultCancel) {
+  dialogs::MakeFixedWindow(this, "FormDialogSetKeyConfig", QStringLiteral("Ключ шифрования"),
+                           Qt::Dialog, QSize(kWidth, kDesignHeight));
 
   const TextLook look{19, true, true, false, QColor(128, 0, 0)};
   recommendation_ = MakeText(this, "StaticTextRecomendation",
@@ -58,15 +55,13 @@ TFormDialogSetKeyConfig::TFormDialogSetKeyConfig(QWidget* parent) : QDialog(pare
   InstallKeyFilter(edit_, InputFilter::TextSpace);
   TrackFocusColour(edit_);
 
-  ok_ = MakeButton(this, "BtnOK", QStringLiteral("Применить"), 2, QRect(115, 109, 200, 32));
+  ok_ = MakeResultButton(this, "BtnOK", QStringLiteral("Применить"), 2,
+                         QRect(115, 109, 200, 32), kResultApply);
   ok_->setToolTip(QStringLiteral("Применить сделанные настройки"));
   ok_->setDefault(true);
-  cancel_ = MakeButton(this, "BtnCancel", QStringLiteral("Отказаться"), 1,
-                       QRect(435, 109, 200, 32));
+  cancel_ = MakeResultButton(this, "BtnCancel", QStringLiteral("Отказаться"), 1,
+                             QRect(435, 109, 200, 32), kResultCancel);
   cancel_->setToolTip(QStringLiteral("Отменить изменения настроек"));
-
-  connect(ok_, &QPushButton::clicked, this, [this] { done(kResultApply); });
-  connect(cancel_, &QPushButton::clicked, this, [this] { done(kResultCancel); });
 
   AssignHint(this, 1);
 }
@@ -92,12 +87,6 @@ void TFormDialogSetKeyConfig::SetKeyText(const QString& text) {
   edit_->setValidator(filter);
 }
 
-void TFormDialogSetKeyConfig::showEvent(QShowEvent* event) {
-  dialogs::Centre(this, centreOn_ ? centreOn_.data() : parentWidget());
-  QDialog::showEvent(event);
-  edit_->setFocus(Qt::OtherFocusReason);
-}
-
-void TFormDialogSetKeyConfig::reject() { done(kResultCancel); }
+QWidget* TFormDialogSetKeyConfig::FirstFocus() const { return edit_; }
 
 }  // namespace kestrin

@@ -1,8 +1,7 @@
 #pragma once
 // The key dialog: asks for the key of an enciphered configuration file.
 // Its edit text stays from one showing to the next.
-#include <QDialog>
-#include <QPointer>
+#include "gui/dialogs/centred_dialog.h"
 #include <QString>
 
 class QLabel;
@@ -11,7 +10,7 @@ class QPushButton;
 
 namespace kestrin {
 
-class TFormDialogSetKeyConfig : public QDialog {
+class TFormDialogSetKeyConfig : public CentredDialog {
   Q_OBJECT
  public:
   static constexpr int kResultApply = 1;   // "Применить"
@@ -33,13 +32,8 @@ class TFormDialogSetKeyConfig : public QDialog {
   void SetKeyText(const QString& text);
   QLineEdit* KeyEdit() const { return edit_; }
 
-  void SetCentreOn(QWidget* window) { centreOn_ = window; }
-
  protected:
-  void showEvent(QShowEvent* event) override;
-
- public slots:
-  void reject() override;
+  QWidget* FirstFocus() const override;
 
  private:
   QLabel* recommendation_ = nullptr;
@@ -48,7 +42,6 @@ class TFormDialogSetKeyConfig : public QDialog {
   QLineEdit* edit_ = nullptr;
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;
-  QPointer<QWidget> centreOn_;
 };
 
 }  // namespace kestrin

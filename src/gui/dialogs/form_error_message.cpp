@@ -8,17 +8,13 @@
 
 namespace kestrin {
 
-using dialogs::MakeButton;
+using dialogs::MakeResultButton;
 using dialogs::MakeText;
 using dialogs::TextLook;
 
-TFormErrorMessage::TFormErrorMessage(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("FormErrorMessage"));
-  setWindowTitle(QStringLiteral("Ошибка"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
-  setFixedSize(615, 282);
-  setModal(true);
+TFormErrorMessage::TFormErrorMessage(QWidget* parent) : CentredDialog(parent, kResultClosed) {
+  dialogs::MakeFixedWindow(this, "FormErrorMessage", QStringLiteral("Ошибка"), Qt::Dialog,
+                           QSize(615, 282));
 
   const QColor red(255, 0, 0), green(0, 128, 0), maroon(128, 0, 0);
   MakeText(this, "L_Error", QStringLiteral("Ошибка:"), TextLook{21, true, false, true, red})
@@ -31,17 +27,13 @@ TFormErrorMessage::TFormErrorMessage(QWidget* parent) : QDialog(parent) {
   recommendation_ = MakeText(this, "ST_Recomendation", QString(),
                              TextLook{19, true, true, false, maroon}, QRect(8, 144, 601, 73));
 
-  continue_ = MakeButton(this, "B_Continue", QStringLiteral("Продолжить"), 2,
-                         QRect(16, 224, 250, 49));
-  default_ = MakeButton(this, "B_Default", QStringLiteral("Установить \"по-умолчанию\""), 1,
-                        QRect(16, 224, 369, 49));
-  cancel_ = MakeButton(this, "B_Cancel", QStringLiteral("Исправить"), 3,
-                       QRect(408, 224, 194, 49));
+  continue_ = MakeResultButton(this, "B_Continue", QStringLiteral("Продолжить"), 2,
+                               QRect(16, 224, 250, 49), kResultContinue);
+  default_ = MakeResultButton(this, "B_Default", QStringLiteral("Установить \"по-умолчанию\""), 1,
+                              QRect(16, 224, 369, 49), kResultContinue);
+  cancel_ = MakeResultButton(this, "B_Cancel", QStringLiteral("Исправить"), 3,
+                             QRect(408, 224, 194, 49), kResultFix);
   cancel_->setDefault(true);
-
-  connect(continue_, &QPushButton::clicked, this, [this] { done(kResultContinue); });
-  connect(default_, &QPushButton::clicked, this, [this] { done(kResultContinue); });
-  connect(cancel_, &QPushButton::clicked, this, [this] { done(kResultFix); });
 
   SetMessages(QString(), QString(), true, false);
 }
@@ -69,14 +61,14 @@ QString TFormErrorMessage::Recommendation() const { return recommendation_->text
 
 void TFormErrorMessage::showEvent(QShowEvent* event) {
   dialogs::SetBackground(this, QColor(255, 255, 150));
-  dialogs::Centre(this, centreOn_ ? centreOn_.data() : parentWidget());
-  QDialog::showEvent(event);
+  CentredDialog::showEvent(event);
+}
+
+QWidget* TFormErrorMessage::FirstFocus() const {
   for (QPushButton* b : {cancel_, continue_, default_}) {
-    if (!b->isHidden()) {
-      b->setFocus(Qt::OtherFocusReason);
-      break;
-    }
+    if (!b->isHidden()) return b;
   }
+  return nullptr;
 }
 
 void TFormErrorMessage::keyPressEvent(QKeyEvent* event) {
@@ -95,7 +87,5 @@ void TFormErrorMessage::keyPressEvent(QKeyEvent* event) {
   }
   QDialog::keyPressEvent(event);
 }
-
-void TFormErrorMessage::reject() { done(kResultClosed); }
 
 }  // namespace kestrin

@@ -1,8 +1,7 @@
 #pragma once
 // The error dialog: a yellow window with what is wrong and what to do, and
 // buttons to fix, to continue or to reset a value to its default.
-#include <QDialog>
-#include <QPointer>
+#include "gui/dialogs/centred_dialog.h"
 #include <QString>
 
 class QLabel;
@@ -10,7 +9,7 @@ class QPushButton;
 
 namespace kestrin {
 
-class TFormErrorMessage : public QDialog {
+class TFormErrorMessage : public CentredDialog {
   Q_OBJECT
  public:
   // Modal results (exec() returns them).
@@ -31,15 +30,10 @@ class TFormErrorMessage : public QDialog {
   QString Message() const;
   QString Recommendation() const;
 
-  // The window the dialog centres on when shown (default: the active window).
-  void SetCentreOn(QWidget* window) { centreOn_ = window; }
-
  protected:
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-
- public slots:
-  void reject() override;
+  QWidget* FirstFocus() const override;
 
  private:
   QLabel* message_ = nullptr;
@@ -47,7 +41,6 @@ class TFormErrorMessage : public QDialog {
   QPushButton* continue_ = nullptr;
   QPushButton* default_ = nullptr;
   QPushButton* cancel_ = nullptr;
-  QPointer<QWidget> centreOn_;
 };
 
 }  // namespace kestrin

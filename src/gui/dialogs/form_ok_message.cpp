@@ -8,11 +8,11 @@
 
 namespace kestrin {
 
-using dialogs::MakeButton;
+using dialogs::MakeResultButton;
 using dialogs::MakeText;
 using dialogs::TextLook;
 
-TFormOkMessage::TFormOkMessage(QWidget* parent) : QDialog(parent) {
+TFormOkMessage::TFormOkMessage(QWidget* parent) : CentredDialog(parent, kResultCancel) {
   dialogs::MakeConfirmationWindow(this, "FormOkMessage");
 
   const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
@@ -22,14 +22,11 @@ TFormOkMessage::TFormOkMessage(QWidget* parent) : QDialog(parent) {
                          TextLook{24, true, true, false, QColor(128, 0, 0)},
                          QRect(8, 128, 601, 73), centred);
 
-  continue_ = MakeButton(this, "BitBtnContinue", QStringLiteral("Продолжить"), 2,
-                         QRect(184, 224, 200, 49));
-  cancel_ = MakeButton(this, "BitBtnCancel", QStringLiteral("Отказаться"), 1,
-                       QRect(48, 224, 200, 49));
+  continue_ = MakeResultButton(this, "BitBtnContinue", QStringLiteral("Продолжить"), 2,
+                               QRect(184, 224, 200, 49), kResultContinue);
+  cancel_ = MakeResultButton(this, "BitBtnCancel", QStringLiteral("Отказаться"), 1,
+                             QRect(48, 224, 200, 49), kResultCancel);
   cancel_->setDefault(true);
-
-  connect(continue_, &QPushButton::clicked, this, [this] { done(kResultContinue); });
-  connect(cancel_, &QPushButton::clicked, this, [this] { done(kResultCancel); });
 
   SetMessages(QString(), QString(), false);
 }
@@ -44,11 +41,7 @@ void TFormOkMessage::SetMessages(const QString& message, const QString& secondLi
 QString TFormOkMessage::Message() const { return message_->text(); }
 QString TFormOkMessage::SecondLine() const { return secondLine_->text(); }
 
-void TFormOkMessage::showEvent(QShowEvent* event) {
-  dialogs::Centre(this, centreOn_ ? centreOn_.data() : parentWidget());
-  QDialog::showEvent(event);
-  continue_->setFocus(Qt::OtherFocusReason);
-}
+QWidget* TFormOkMessage::FirstFocus() const { return continue_; }
 
 void TFormOkMessage::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
@@ -58,7 +51,5 @@ void TFormOkMessage::keyPressEvent(QKeyEvent* event) {
   }
   QDialog::keyPressEvent(event);
 }
-
-void TFormOkMessage::reject() { done(kResultCancel); }
 
 }  // namespace kestrin

@@ -1,8 +1,7 @@
 #pragma once
 // The confirmation dialog: a green window that reports success or asks a
 // yes/no question.
-#include <QDialog>
-#include <QPointer>
+#include "gui/dialogs/centred_dialog.h"
 #include <QString>
 
 class QLabel;
@@ -10,7 +9,7 @@ class QPushButton;
 
 namespace kestrin {
 
-class TFormOkMessage : public QDialog {
+class TFormOkMessage : public CentredDialog {
   Q_OBJECT
  public:
   static constexpr int kResultContinue = 1;  // "Продолжить"
@@ -25,21 +24,15 @@ class TFormOkMessage : public QDialog {
   QString Message() const;
   QString SecondLine() const;
 
-  void SetCentreOn(QWidget* window) { centreOn_ = window; }
-
  protected:
-  void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-
- public slots:
-  void reject() override;
+  QWidget* FirstFocus() const override;
 
  private:
   QLabel* message_ = nullptr;
   QLabel* secondLine_ = nullptr;
   QPushButton* continue_ = nullptr;
   QPushButton* cancel_ = nullptr;
-  QPointer<QWidget> centreOn_;
 };
 
 }  // namespace kestrin

@@ -7,11 +7,11 @@
 
 namespace kestrin {
 
-using dialogs::MakeButton;
+using dialogs::MakeResultButton;
 using dialogs::MakeText;
 using dialogs::TextLook;
 
-TFormSaveChanges::TFormSaveChanges(QWidget* parent) : QDialog(parent) {
+TFormSaveChanges::TFormSaveChanges(QWidget* parent) : CentredDialog(parent, kResultCancel) {
   dialogs::MakeConfirmationWindow(this, "FormSaveChanges");
 
   message_ = MakeText(this, "StaticTextMessage",
@@ -22,27 +22,18 @@ TFormSaveChanges::TFormSaveChanges(QWidget* parent) : QDialog(parent) {
 
   // Pictures: a tick to save, a cross to throw the edits away, the pencil of
   // "Исправить" to go back to editing.
-  save_ = MakeButton(this, "BitBtnSave", QStringLiteral("Сохранить"), 2, QRect(13, 224, 190, 49));
-  discard_ = MakeButton(this, "BitBtnDiscard", QStringLiteral("Не сохранять"), 1,
-                        QRect(213, 224, 190, 49));
-  cancel_ = MakeButton(this, "BitBtnCancel", QStringLiteral("Отменить"), 3,
-                       QRect(413, 224, 190, 49));
+  save_ = MakeResultButton(this, "BitBtnSave", QStringLiteral("Сохранить"), 2,
+                           QRect(13, 224, 190, 49), kResultSave);
+  discard_ = MakeResultButton(this, "BitBtnDiscard", QStringLiteral("Не сохранять"), 1,
+                              QRect(213, 224, 190, 49), kResultDiscard);
+  cancel_ = MakeResultButton(this, "BitBtnCancel", QStringLiteral("Отменить"), 3,
+                             QRect(413, 224, 190, 49), kResultCancel);
   // No fixed default: Enter presses whichever button has the focus.
   for (QPushButton* b : {save_, discard_, cancel_}) b->setAutoDefault(true);
-
-  connect(save_, &QPushButton::clicked, this, [this] { done(kResultSave); });
-  connect(discard_, &QPushButton::clicked, this, [this] { done(kResultDiscard); });
-  connect(cancel_, &QPushButton::clicked, this, [this] { done(kResultCancel); });
 }
 
 QString TFormSaveChanges::Message() const { return message_->text(); }
 
-void TFormSaveChanges::showEvent(QShowEvent* event) {
-  dialogs::Centre(this, centreOn_ ? centreOn_.data() : parentWidget());
-  QDialog::showEvent(event);
-  save_->setFocus(Qt::OtherFocusReason);
-}
-
-void TFormSaveChanges::reject() { done(kResultCancel); }
+QWidget* TFormSaveChanges::FirstFocus() const { return save_; }
 
 }  // namespace kestrin

@@ -2,15 +2,14 @@
 // The question before unsaved edits would be lost: a green window in the
 // look of the confirmation dialog with "Сохранить" (BitBtnSave), "Не
 // сохранять" (BitBtnDiscard) and "Отменить" (BitBtnCancel).
-#include <QDialog>
-#include <QPointer>
+#include "gui/dialogs/centred_dialog.h"
 
 class QLabel;
 class QPushButton;
 
 namespace kestrin {
 
-class TFormSaveChanges : public QDialog {
+class TFormSaveChanges : public CentredDialog {
   Q_OBJECT
  public:
   static constexpr int kResultSave = 1;
@@ -20,20 +19,15 @@ class TFormSaveChanges : public QDialog {
   explicit TFormSaveChanges(QWidget* parent = nullptr);
 
   QString Message() const;
-  void SetCentreOn(QWidget* window) { centreOn_ = window; }
 
  protected:
-  void showEvent(QShowEvent* event) override;
-
- public slots:
-  void reject() override;
+  QWidget* FirstFocus() const override;
 
  private:
   QLabel* message_ = nullptr;
   QPushButton* save_ = nullptr;
   QPushButton* discard_ = nullptr;
   QPushButton* cancel_ = nullptr;
-  QPointer<QWidget> centreOn_;
 };
 
 }  // namespace kestrin

@@ -102,13 +102,7 @@ TEST_F(ShortcutTest, EachShortcutRunsItsCommand) {
 TEST_F(ShortcutTest, PrintShortcutPrintsWhatTheTabsShow) {
   int asked = 0;
   // The window under test was built without print dialogs; build one that has them.
-  window.reset();
-  TForm2Options options = Options();
-  options.reportDialogs.askPrinter = [&](QPrinter&, QWidget*) {
-    ++asked;
-    return false;
-  };
-  Start(options);
+  StartWithCancelledPrinter(asked);
   window->GotoItem(Find("Tab_Common"), Find("E_Common_KEY"));
   SetKeyField(QStringLiteral("PRINTED"));
   Press(Qt::CTRL | Qt::Key_P);

@@ -24,6 +24,7 @@
 #include "editor/tab_util.h"
 #include "files/file_bytes.h"
 #include "model/writer.h"
+#include "tab_pages.h"
 #include "tabs_test_util.h"
 
 namespace kestrin {
@@ -34,33 +35,9 @@ using test::KeyPaste;
 using test::OpenCell;
 using test::TabHost;
 
-// Every tab in one tab widget, set up and filled as the main window does.
-struct AllTabs {
-  T_Command_DEVICE model;
-  QTabWidget pages;
-  TabCommon* common = new TabCommon(model);
-  TabMode* mode = new TabMode(model);
-  TabIndic* indic = new TabIndic(model);
-  TabParts* parts = new TabParts(model);
-  TabShleifs* loops = new TabShleifs(model);
-  TabRele* relays = new TabRele(model);
-  TabKeys* keys = new TabKeys(model);
-  std::vector<TabSheet*> comm{new TabSMS(model), new TabSMSK(model), new TabGSM(model),
-                              new TabPK4(model), new TabGPRS(model), new TabLAN(model)};
-  AllTabs() {
-    model.SetDefaults();
-    const char* captions[] = {"Общие", "Режимы", "Индикация", "Разделы", "Шлейфы", "Реле", "Ключи"};
-    std::vector<TabSheet*> all{common, mode, indic, parts, loops, relays, keys};
-    all.insert(all.end(), comm.begin(), comm.end());
-    for (size_t i = 0; i < all.size(); ++i)
-      pages.addTab(all[i], i < 7 ? QString::fromUtf8(captions[i]) : all[i]->objectName());
-    for (TabSheet* t : all) t->Create();
-    for (TabSheet* t : all) t->Redraw();
-    pages.resize(1000, 760);
-    pages.show();
-    QApplication::setActiveWindow(&pages);
-    test::WaitFor([this] { return pages.isActiveWindow(); });
-  }
+// Every tab in one tab widget over the default configuration.
+struct AllTabs : test::TabPages {
+  AllTabs() : TabPages([](T_Command_DEVICE& m) { m.SetDefaults(); }, true, QSize(1000, 760)) {}
   void UnLoadAll() {
     for (TabSheet* t : std::initializer_list<TabSheet*>{mode, indic, loops, relays, keys, common}) t->UnLoad();
   }
@@ -238,25 +215,28 @@ TEST(IndicTab, SirenPartitionList) {
   EXPECT_EQ(cell->Cell(0, 1), "7");
 }
 
+// Gives control the focus; returns what tab reported as entered (null: nothing).
+QWidget* EnteredOnFocus(TabSheet* tab, QWidget* control) {
+  QWidget* entered = nullptr;
+  const QMetaObject::Connection reported =
+      QObject::connect(tab, &TabSheet::controlEntered, [&](QWidget* c) { entered = c; });
+  control->setFocus();
+  QObject::disconnect(reported);
+  return entered;
+}
+
 TEST(TabsFocus, EnteringAControlReportsItToItsTabAndColoursIt) {
   AllTabs w;
   w.pages.setCurrentWidget(w.indic);
   QApplication::processEvents();
-  QWidget* entered = nullptr;
-  QObject::connect(w.indic, &TabSheet::controlEntered, [&](QWidget* c) { entered = c; });
-  w.indic->E_Indic_Sirena->setFocus();
-  EXPECT_EQ(entered, w.indic->E_Indic_Sirena);
+  EXPECT_EQ(EnteredOnFocus(w.indic, w.indic->E_Indic_Sirena), w.indic->E_Indic_Sirena);
   EXPECT_EQ(w.indic->E_Indic_Sirena->palette().color(QPalette::Base), QColor(255, 255, 0));
-  w.indic->CB_Indic_Zone->setFocus();
-  EXPECT_EQ(entered, w.indic->CB_Indic_Zone);
+  EXPECT_EQ(EnteredOnFocus(w.indic, w.indic->CB_Indic_Zone), w.indic->CB_Indic_Zone);
   EXPECT_NE(w.indic->E_Indic_Sirena->palette().color(QPalette::Base), QColor(255, 255, 0));
   // The mode groups on "Общие" still report to the mode tab.
   w.pages.setCurrentWidget(w.common);
   QApplication::processEvents();
-  QWidget* modeEntered = nullptr;
-  QObject::connect(w.mode, &TabSheet::controlEntered, [&](QWidget* c) { modeEntered = c; });
-  w.mode->CB_Mode_LogEnable->setFocus();
-  EXPECT_EQ(modeEntered, w.mode->CB_Mode_LogEnable);
+  EXPECT_EQ(EnteredOnFocus(w.mode, w.mode->CB_Mode_LogEnable), w.mode->CB_Mode_LogEnable);
 }
 
 TEST(AllTabsRedraw, RealisticFileShowsEverywhereAndSurvivesUnload) {

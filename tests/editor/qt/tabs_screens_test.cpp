@@ -15,6 +15,7 @@
 #include "editor/tab_rele.h"
 #include "editor/tab_shleifs.h"
 #include "model/catalogues.h"
+#include "tab_pages.h"
 #include "tabs_test_util.h"
 
 namespace kestrin {
@@ -65,31 +66,18 @@ QImage Shot(QWidget* window) {
 TEST(TabsScreens, DISABLED_Save) {
   const QString dir = qEnvironmentVariable("KESTRIN_SHOTS", QDir::tempPath() + "/kestrin-tabs");
   QDir().mkpath(dir);
-  T_Command_DEVICE model;
-  Realistic(model);
-  QTabWidget pages;
-  auto* common = new TabCommon(model);
-  auto* mode = new TabMode(model);
-  auto* indic = new TabIndic(model);
-  auto* parts = new TabParts(model);
-  auto* loops = new TabShleifs(model);
-  auto* relays = new TabRele(model);
-  auto* keys = new TabKeys(model);
-  std::vector<std::pair<TabSheet*, const char*>> tabs{
-      {common, "Общие"}, {mode, "Режимы"}, {indic, "Индикация"}, {parts, "Разделы"},
-      {loops, "Шлейфы"}, {relays, "Реле"}, {keys, "Ключи"}};
-  for (auto& [t, caption] : tabs) pages.addTab(t, QString::fromUtf8(caption));
-  for (auto& [t, caption] : tabs) t->Create();
-  for (auto& [t, caption] : tabs) t->Redraw();
-  pages.resize(1000, 720);
-  pages.show();
-  QApplication::setActiveWindow(&pages);
-  test::WaitFor([&] { return pages.isActiveWindow(); });
+  test::TabPages w(Realistic, false, QSize(1000, 720));
+  QTabWidget& pages = w.pages;
+  TabMode* mode = w.mode;
+  TabIndic* indic = w.indic;
+  TabShleifs* loops = w.loops;
+  TabRele* relays = w.relays;
+  TabKeys* keys = w.keys;
   auto save = [&](const char* name) {
     QApplication::processEvents();
     EXPECT_TRUE(Shot(&pages).save(dir + "/" + name + ".png"));
   };
-  for (auto& [t, caption] : tabs) {
+  for (TabSheet* t : w.Shown()) {
     if (t == mode) continue;
     pages.setCurrentWidget(t);
     save(qPrintable(t->objectName()));

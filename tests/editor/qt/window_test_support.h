@@ -148,6 +148,18 @@ class WindowTest : public ::testing::Test {
     return *window;
   }
 
+  // Builds the window again, now with a print dialog that counts its
+  // askings in asked and is always cancelled (nothing is printed).
+  TForm2& StartWithCancelledPrinter(int& asked) {
+    window.reset();
+    TForm2Options options = Options();
+    options.reportDialogs.askPrinter = [&asked](QPrinter&, QWidget*) {
+      ++asked;
+      return false;
+    };
+    return Start(options);
+  }
+
   // The window's own key dialog.
   TFormDialogSetKeyConfig& KeyDialog() const { return window->OwnMessages()->KeyDialog(); }
 

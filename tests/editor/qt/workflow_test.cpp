@@ -362,13 +362,7 @@ TEST_F(WorkflowTest, FailedOpensLeaveTheConfigurationAsItWas) {
 TEST_F(WorkflowTest, PrintUnloadsTheTabsFirst) {
   int asked = 0;
   // The window under test was built without print dialogs; build one that has them.
-  window.reset();
-  TForm2Options options = Options();
-  options.reportDialogs.askPrinter = [&](QPrinter&, QWidget*) {
-    ++asked;
-    return false;  // cancelled: nothing printed
-  };
-  Start(options);
+  StartWithCancelledPrinter(asked);
   Find<QLineEdit>("E_Common_KEY")->setText(QStringLiteral("PRINTED"));
   Press("B_Print");
   EXPECT_EQ(asked, 1);

@@ -36,6 +36,30 @@ QColor FaceColour(QPushButton* b) {
   return face.pixelColor(3, face.height() / 2);
 }
 
+// Shows the dialog twice: the first time notes whether the button named
+// focused has the focus and clicks the one named clicked, the second time
+// closes it from the title bar.
+struct ClickThenClose {
+  int clickResult = 0;
+  bool focused = false;
+  int closeResult = 0;
+  int stepsLeft = 0;
+};
+
+ClickThenClose RunClickThenClose(QDialog& dialog, const char* focused, const char* clicked) {
+  ClickThenClose r;
+  ModalDriver driver;
+  driver.Then([&](QDialog* d) {
+          r.focused = Button(d, focused)->hasFocus();
+          Button(d, clicked)->click();
+        })
+      .Then([&](QDialog* d) { d->close(); });
+  r.clickResult = dialog.exec();
+  r.closeResult = dialog.exec();
+  r.stepsLeft = driver.StepsLeft();
+  return r;
+}
+
 TEST(ErrorDialog, FixOnlyTakesEnterEscAndClickAsFix) {
   TFormErrorMessage dialog;
   dialog.SetErrorContinue(QStringLiteral("Что-то не так"), QStringLiteral("Сделайте так"), false);
@@ -98,17 +122,11 @@ TEST(ErrorDialog, DefaultOfferAndClosing) {
   EXPECT_TRUE(Shown(Button(&dialog, "B_Default")));
   EXPECT_TRUE(Shown(Button(&dialog, "B_Cancel")));
 
-  ModalDriver driver;
-  bool fixFocused = false;
-  driver.Then([&](QDialog* d) {
-        fixFocused = Button(d, "B_Cancel")->hasFocus();
-        Button(d, "B_Default")->click();
-      })
-      .Then([&](QDialog* d) { d->close(); });
-  EXPECT_EQ(dialog.exec(), TFormErrorMessage::kResultContinue);
-  EXPECT_TRUE(fixFocused);
-  EXPECT_EQ(dialog.exec(), TFormErrorMessage::kResultClosed);
-  EXPECT_EQ(driver.StepsLeft(), 0);
+  const ClickThenClose runs = RunClickThenClose(dialog, "B_Cancel", "B_Default");
+  EXPECT_EQ(runs.clickResult, TFormErrorMessage::kResultContinue);
+  EXPECT_TRUE(runs.focused);
+  EXPECT_EQ(runs.closeResult, TFormErrorMessage::kResultClosed);
+  EXPECT_EQ(runs.stepsLeft, 0);
 }
 
 TEST(ErrorDialog, EnterPressesTheFocusedButton) {
@@ -189,16 +207,10 @@ TEST(OkDialog, AskShowsBothButtons) {
   EXPECT_TRUE(Shown(Button(&dialog, "BitBtnCancel")));
   EXPECT_EQ(Button(&dialog, "BitBtnCancel")->pos(), QPoint(48, 224));
 
-  ModalDriver driver;
-  bool focused = false;
-  driver.Then([&](QDialog* d) {
-          focused = Button(d, "BitBtnContinue")->hasFocus();
-          Button(d, "BitBtnCancel")->click();
-        })
-      .Then([&](QDialog* d) { d->close(); });
-  EXPECT_EQ(dialog.exec(), TFormOkMessage::kResultCancel);
-  EXPECT_TRUE(focused);
-  EXPECT_EQ(dialog.exec(), TFormOkMessage::kResultCancel);
+  const ClickThenClose runs = RunClickThenClose(dialog, "BitBtnContinue", "BitBtnCancel");
+  EXPECT_EQ(runs.clickResult, TFormOkMessage::kResultCancel);
+  EXPECT_TRUE(runs.focused);
+  EXPECT_EQ(runs.closeResult, TFormOkMessage::kResultCancel);
 
   // Back to a plain report: "Отказаться" goes, "Продолжить" returns to the middle.
   dialog.SetMessages(QStringLiteral("x"), QStringLiteral("y"), false);
