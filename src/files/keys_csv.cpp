@@ -265,7 +265,7 @@ void Importer::JudgeRow(const CsvRecord& rec) {
       change.mode = mode;
     }
   }
-  const Cell nameKept{model_.GetKeyName(key), true};
+  const Cell nameKept{model_.GetKeyName(key), true, {}};
   JudgeName(at[kColName] ? *at[kColName] : nameKept, key, mode, change, why);
   if (const Cell* c = at[kColCode]) JudgeCode(*c, key, change, why);
   if (const Cell* c = at[kColParts]) {

@@ -185,14 +185,14 @@ class KeysWindowTest : public test::WindowTest {
   // The window shown on the keys tab, active, with its find field open.
   QLineEdit* OpenFindField() {
     Start();
-    tab = Find<TabKeys>("Tab_Keys");
-    window->Pages()->setCurrentWidget(tab);
+    keys = Find<TabKeys>("Tab_Keys");
+    window->Pages()->setCurrentWidget(keys);
     if (!test::WaitFor([&] { return window->isActiveWindow(); })) return nullptr;
-    tab->OpenFind();
-    return tab->FindBar->E_Keys_Find;
+    keys->OpenFind();
+    return keys->FindBar->E_Keys_Find;
   }
 
-  TabKeys* tab = nullptr;
+  TabKeys* keys = nullptr;
 };
 
 TEST_F(KeysWindowTest, CsvCommandsUseTheWindowsDialogsAndDocument) {
@@ -219,15 +219,15 @@ TEST_F(KeysWindowTest, NoMatchColourOutlivesTheWindowsFocusColouring) {
   QLineEdit* field = OpenFindField();
   ASSERT_NE(field, nullptr);
   KeyClicks(field, QStringLiteral("qqq"));
-  ASSERT_TRUE(tab->FindBar->NoMatch());
+  ASSERT_TRUE(keys->FindBar->NoMatch());
   const QColor red(255, 0, 0);
-  tab->SG_Keys->setFocus();
+  keys->SG_Keys->setFocus();
   QApplication::processEvents();
   EXPECT_EQ(field->palette().color(QPalette::Base), red);
   field->setFocus();
   QApplication::processEvents();
   EXPECT_EQ(field->palette().color(QPalette::Base), red);
-  EXPECT_EQ(field->palette().color(QPalette::Text), tab->ST_MessText->palette().color(QPalette::WindowText));
+  EXPECT_EQ(field->palette().color(QPalette::Text), keys->ST_MessText->palette().color(QPalette::WindowText));
   // A match gives it the window's focus colour again.
   KeyClick(field, Qt::Key_Backspace);
   KeyClick(field, Qt::Key_Backspace);
@@ -240,7 +240,7 @@ TEST_F(KeysWindowTest, FindFieldTakesTheFocusColourAndGivesItBack) {
   ASSERT_NE(field, nullptr);
   QApplication::processEvents();
   EXPECT_EQ(field->palette().color(QPalette::Base), FocusColour());
-  tab->SG_Keys->setFocus();
+  keys->SG_Keys->setFocus();
   QApplication::processEvents();
   EXPECT_EQ(field->palette().color(QPalette::Base), WindowColour());
   field->setFocus();
