@@ -15,13 +15,6 @@
 namespace kestrin::test {
 namespace {
 
-const QString kSaved = QStringLiteral("ok: Операция выполнена / Конфигурация сохранена");
-const QString kWritten =
-    QStringLiteral("ok: Операция выполнена / Файлы успешно записаны в устройство");
-const QString kCannotOpen = QStringLiteral("error: Ошибка открытия файла / Проверьте наличие файла");
-const QString kCannotReplace = QStringLiteral(
-    "error: Ошибка записи в файл - файл не может быть записан / Проверьте отсутствие запрета записи");
-
 class DocumentWorkflowTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(dir.isValid()); }

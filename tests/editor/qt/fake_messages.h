@@ -9,6 +9,7 @@
 #include "gui/dialogs/form_error_message.h"
 #include "gui/dialogs/form_ok_message.h"
 #include "gui/dialogs/message_service.h"
+#include "recorded_messages.h"
 
 namespace kestrin::test {
 

@@ -19,13 +19,6 @@
 namespace kestrin::test {
 namespace {
 
-const QString kSaved = QStringLiteral("ok: Операция выполнена / Конфигурация сохранена");
-const QString kCannotReplace = QStringLiteral(
-    "error: Ошибка записи в файл - файл не может быть записан / Проверьте отсутствие запрета записи");
-const QString kCannotCreate = QStringLiteral(
-    "error: Ошибка записи в файл - файл не может быть создан / Проверьте отсутствие запрета записи "
-    "и наличие свободного места");
-
 class SafeOutputTest : public WindowTest {
  protected:
   void SetUp() override {

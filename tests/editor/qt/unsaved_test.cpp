@@ -15,7 +15,6 @@ namespace kestrin::test {
 namespace {
 
 const QString kQuestion = QStringLiteral("FormSaveChanges");
-const QString kSaved = QStringLiteral("ok: Операция выполнена / Конфигурация сохранена");
 const QString kAskDefaults = QStringLiteral(
     "ok: Вы хотите \"сбросить\" настройки в значение \"по-умолчанию\"? / (все введённые значения "
     "параметров будут потеряны)");

@@ -24,6 +24,7 @@
 #include "gui/dialogs/form_dialog_set_key_config.h"
 #include "gui/dialogs/form_error_message.h"
 #include "gui/dialogs/form_ok_message.h"
+#include "recorded_messages.h"
 
 namespace kestrin::test {
 

@@ -18,15 +18,6 @@
 namespace kestrin::test {
 namespace {
 
-const QString kSaved = QStringLiteral("ok: Операция выполнена / Конфигурация сохранена");
-const QString kWritten = QStringLiteral("ok: Операция выполнена / Файлы успешно записаны в устройство");
-const QString kCannotReplace = QStringLiteral(
-    "error: Ошибка записи в файл - файл не может быть записан / Проверьте отсутствие запрета записи");
-const QString kCannotCreate = QStringLiteral(
-    "error: Ошибка записи в файл - файл не может быть создан / Проверьте отсутствие запрета записи "
-    "и наличие свободного места");
-const QString kCannotOpen = QStringLiteral("error: Ошибка открытия файла / Проверьте наличие файла");
-
 class WorkflowTest : public WindowTest {
  protected:
   void SetUp() override {
