@@ -1,10 +1,7 @@
 #ifdef _WIN32
 #include "cli/cli_windows.h"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "files/windows_api.h"
 // shellapi.h needs windows.h first.
 #include <fcntl.h>
 #include <io.h>

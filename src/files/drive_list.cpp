@@ -4,10 +4,7 @@
 #include <array>
 
 #ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "files/windows_api.h"
 #else
 #include <filesystem>
 #include <fstream>

@@ -5,14 +5,8 @@
 #include <cstring>
 
 #include "files/wide_text.h"
+#include "files/windows_api.h"
 #include "model/codec.h"
-
-#ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-#endif
 
 namespace kestrin {
 

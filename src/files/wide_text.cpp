@@ -1,10 +1,7 @@
 #include "files/wide_text.h"
 
 #ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "files/windows_api.h"
 
 namespace kestrin {
 

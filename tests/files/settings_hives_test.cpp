@@ -4,14 +4,8 @@
 
 #include <map>
 
+#include "files/windows_api.h"
 #include "model/codec.h"
-
-#ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-#endif
 
 namespace kestrin {
 namespace {
