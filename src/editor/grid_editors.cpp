@@ -25,45 +25,6 @@ namespace {
 const QColor kEditorYellow(255, 255, 0);
 const QColor kLightYellow(255, 255, 150);
 
-// While an editor is open every mouse press of the application passes here
-// first: a press outside the editor closes it, storing its value, and then
-// goes on to where it was aimed.
-class OutsideClickWatcher : public QObject {
- public:
-  static OutsideClickWatcher& Instance() {
-    static auto* watcher = new OutsideClickWatcher;
-    return *watcher;
-  }
-  void Arm(GridEditor* e) {
-    if (!armed_) qApp->installEventFilter(this);
-    armed_ = true;
-    editor_ = e;
-  }
-  void Disarm(GridEditor* e) {
-    if (editor_ != e) return;
-    editor_ = nullptr;
-    if (armed_) qApp->removeEventFilter(this);
-    armed_ = false;
-  }
-
- protected:
-  bool eventFilter(QObject* o, QEvent* e) override {
-    if (editor_ && (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick) &&
-        o->isWidgetType()) {
-      auto* w = static_cast<QWidget*>(o);
-      QWidget* ed = editor_->Widget();
-      // A drop-down list closes itself through its own popup.
-      const bool list = editor_->Kind() == EditorKind::List;
-      if (!list && w != ed && !ed->isAncestorOf(w)) editor_->Finish(true);
-    }
-    return false;
-  }
-
- private:
-  GridEditor* editor_ = nullptr;
-  bool armed_ = false;
-};
-
 bool EndsEditing(const QFocusEvent* e) {
   return e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason;
 }
@@ -129,7 +90,44 @@ QString ItemHelp(const QString& text) {
 
 // ---- GridEditor ----
 
-GridEditor::~GridEditor() { OutsideClickWatcher::Instance().Disarm(this); }
+// While its editor is open every mouse press of the application passes here
+// first: a press outside the editor closes it, storing its value, and then
+// goes on to where it was aimed.
+class GridEditor::OutsideClicks : public QObject {
+ public:
+  explicit OutsideClicks(GridEditor* editor) : editor_(editor) {}
+  ~OutsideClicks() override { Disarm(); }
+  void Arm() {
+    if (!armed_) qApp->installEventFilter(this);
+    armed_ = true;
+  }
+  void Disarm() {
+    if (armed_) qApp->removeEventFilter(this);
+    armed_ = false;
+  }
+
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if ((e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick) &&
+        o->isWidgetType()) {
+      auto* w = static_cast<QWidget*>(o);
+      QWidget* ed = editor_->Widget();
+      // A drop-down list closes itself through its own popup.
+      const bool list = editor_->Kind() == EditorKind::List;
+      if (!list && w != ed && !ed->isAncestorOf(w)) editor_->Finish(true);
+    }
+    return false;
+  }
+
+ private:
+  GridEditor* editor_;
+  bool armed_ = false;
+};
+
+GridEditor::GridEditor(EditorKind kind, StringGrid* grid)
+    : kind_(kind), grid_(grid), outsideClicks_(std::make_unique<OutsideClicks>(this)) {}
+
+GridEditor::~GridEditor() = default;
 
 void GridEditor::Open(const QString& tunedText) {
   StringGrid* g = grid_;
@@ -143,14 +141,14 @@ void GridEditor::Open(const QString& tunedText) {
   PaintYellow(Widget());
   OpenOver(r, g->Cell(col, row), tunedText);
   Widget()->raise();
-  OutsideClickWatcher::Instance().Arm(this);
+  outsideClicks_->Arm();
 }
 
 void GridEditor::Finish(bool refocusGrid) {
   if (!open_ || finishing_) return;
   finishing_ = true;
   open_ = false;
-  OutsideClickWatcher::Instance().Disarm(this);
+  outsideClicks_->Disarm();
   if (refocusGrid && grid_->isVisible()) grid_->setFocus(Qt::OtherFocusReason);
   if (onExit) onExit(this);
   placed_ = false;

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QStyledItemDelegate>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -27,7 +28,7 @@ enum class EditorKind { Text, Digit, Hex, List, CheckList };
 // before the editor is hidden; there is no cancel).
 class GridEditor {
  public:
-  GridEditor(EditorKind kind, StringGrid* grid) : kind_(kind), grid_(grid) {}
+  GridEditor(EditorKind kind, StringGrid* grid);
   virtual ~GridEditor();
   GridEditor(const GridEditor&) = delete;
   GridEditor& operator=(const GridEditor&) = delete;
@@ -51,11 +52,14 @@ class GridEditor {
   virtual void AfterHide() {}
 
  private:
+  class OutsideClicks;
+
   EditorKind kind_;
   StringGrid* grid_;
   bool placed_ = false;
   bool open_ = false;
   bool finishing_ = false;
+  std::unique_ptr<OutsideClicks> outsideClicks_;
 };
 
 class GridLineEdit : public QLineEdit, public GridEditor {
