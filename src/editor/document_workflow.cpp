@@ -46,7 +46,7 @@ bool DocumentWorkflow::LoadPlainFile(const QString& path) {
     return false;
   }
   doc_.text.SetBytes(bytes);
-  LoadModelFromText(doc_.edited, doc_.text, doc_.lexPipe, doc_.scratchElement, std::string());
+  doc_.LoadFormFromFile(std::string());
   return true;
 }
 
@@ -57,7 +57,7 @@ bool DocumentWorkflow::Open(const QString& path, const std::string& firstKey) {
       doc_.text.Clear();
       return false;
     }
-    LoadModelFromText(doc_.edited, doc_.text, doc_.lexPipe, doc_.scratchElement, key);
+    doc_.LoadFormFromFile(key);
   } else if (!LoadPlainFile(path)) {
     return false;
   }

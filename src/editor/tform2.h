@@ -119,8 +119,6 @@ class TForm2 : public QMainWindow {
 
   // Loads a file as the open command does (container by extension). True when loaded.
   bool OpenFile(const QString& path, int kind = kStatusSaved, const std::string& firstKey = {});
-  // Text buffer -> model (defaults first), key completion, redraw of every tab.
-  void LoadFormFromFile(T_Command_DEVICE& model, const std::string& key);
   // Status line, colour, lock rule and "В устройство..." (dates in the system's short format).
   void FormatStaticTextStatus(const QString& path, int kind, bool modified, const QString& date,
                               const std::string& version);
@@ -134,8 +132,7 @@ class TForm2 : public QMainWindow {
   QString LoadedPath() const { return QString::fromStdString(doc_.LoadedPath()); }
   // The configuration the tabs edit.
   ConfigDocument& Document() { return doc_; }
-  // The commands over the document, and where their messages go.
-  DocumentWorkflow& Workflow() { return *workflow_; }
+  // Where the commands' messages go.
   MessageService& Messages() { return *messages_; }
   // The window's own dialogs; null when the options handed a service in.
   DialogMessageService* OwnMessages() const { return ownMessages_.get(); }

@@ -17,12 +17,6 @@
 
 namespace kestrin {
 
-void TForm2::LoadFormFromFile(T_Command_DEVICE& model, const std::string& key) {
-  LoadModelFromText(model, doc_.text, doc_.lexPipe, doc_.scratchElement, key);
-  SyncDebugMemo();
-  Redraw_All();
-}
-
 void TForm2::ShowLoaded(int kind) {
   SyncDebugMemo();
   Redraw_All();

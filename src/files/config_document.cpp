@@ -1,10 +1,15 @@
 #include "files/config_document.h"
 
+#include "files/workflow.h"
 #include "model/writer.h"
 
 namespace kestrin {
 
 ConfigDocument::ConfigDocument() { Reset(); }
+
+void ConfigDocument::LoadFormFromFile(const std::string& key) {
+  LoadModelFromText(edited, text, lexPipe, scratchElement, key);
+}
 
 void ConfigDocument::Reset() {
   edited.SetDefaults();

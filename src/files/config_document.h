@@ -30,6 +30,9 @@ class ConfigDocument {
   bool ReadOnly() const { return readOnly_; }
   void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
 
+  // The text buffer into the edited model (defaults first), its empty key
+  // fields completed from key.
+  void LoadFormFromFile(const std::string& key);
   // The default configuration and no file (the text buffer is left alone).
   void Reset();
   // The model now matches the file at path (UTF-8; empty: no file).

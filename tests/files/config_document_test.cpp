@@ -48,5 +48,28 @@ TEST(ConfigDocument, ResetGivesTheDefaultsAndForgetsTheFileButNotTheText) {
   EXPECT_TRUE(doc.ReadOnly());     // the lock rule decides about read-only
 }
 
+// The document reads text after text with the same stream: each load starts
+// from the defaults and nothing of the text before is left over.
+TEST(ConfigDocument, LoadFormFromFileReadsTheBufferOverTheDefaultsAndCompletesTheKey) {
+  ConfigDocument doc;
+  doc.text.SetBytes("st-120\r\nks1-AB12\r\nlm2-3.40\r\n");
+  doc.LoadFormFromFile("zz");
+  EXPECT_EQ(doc.edited.GetSirenTime(), 120);
+  EXPECT_EQ(doc.edited.GetLoopType(2), 3);
+  EXPECT_EQ(doc.edited.GetFileKey(), "AB12");
+  EXPECT_EQ(doc.edited.GetOldFileKey(), "zz");
+
+  doc.text.SetBytes("lm3-2.10");
+  doc.LoadFormFromFile("");
+  T_Command_DEVICE defaults;
+  defaults.SetDefaults();
+  EXPECT_EQ(doc.edited.GetLoopType(3), 2);
+  EXPECT_EQ(doc.edited.GetLoopDelay(3), 10);
+  EXPECT_EQ(doc.edited.GetSirenTime(), defaults.GetSirenTime());
+  EXPECT_EQ(doc.edited.GetLoopType(2), defaults.GetLoopType(2));
+  EXPECT_EQ(doc.edited.GetFileKey(), "");
+  EXPECT_EQ(doc.edited.GetOldFileKey(), "");
+}
+
 }  // namespace
 }  // namespace kestrin
