@@ -38,11 +38,8 @@ class UpDown : public QWidget {
   Q_OBJECT
  public:
   UpDown(QLineEdit* field, int min, int max, const QString& name, QWidget* parent);
-  int Position() const { return position_; }
   void SetPosition(int v);
   QLineEdit* Field() const { return field_; }
-  int Min() const { return min_; }
-  int Max() const { return max_; }
   void Step(int delta);
 
  private:
