@@ -39,7 +39,6 @@ class UpDown : public QWidget {
  public:
   UpDown(QLineEdit* field, int min, int max, const QString& name, QWidget* parent);
   void SetPosition(int v);
-  QLineEdit* Field() const { return field_; }
   void Step(int delta);
 
  private:
