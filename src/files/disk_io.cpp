@@ -10,6 +10,10 @@
 #include "files/wide_text.h"
 #include "files/windows_api.h"
 
+#ifdef _WIN32
+#include <shlobj.h>
+#endif
+
 #ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -145,6 +149,10 @@ LocalTime LocalTimeNow() {
 
 std::string DocumentsFolderWithoutQt() {
 #ifdef _WIN32
+  // The folder Explorer shows as Documents, redirection included.
+  wchar_t folder[MAX_PATH] = {};
+  if (SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, folder)))
+    return Utf8FromWide(folder);
   const wchar_t* home = _wgetenv(L"USERPROFILE");
   if (home == nullptr || *home == L'\0') return {};
   return Utf8FromPath(fs::path(home) / L"Documents");

@@ -33,8 +33,8 @@ struct LocalTime {
 };
 LocalTime LocalTimeNow();
 
-// The user's documents folder for a build without Qt: %USERPROFILE%\Documents
-// (Windows), $HOME/Documents (elsewhere). Empty when neither variable is set.
+// The user's documents folder for a build without Qt: the shell's Documents
+// folder (Windows), $HOME/Documents (elsewhere). Empty when none is known.
 // With Qt the program asks QStandardPaths instead.
 std::string DocumentsFolderWithoutQt();
 

@@ -155,7 +155,7 @@ using F = FaultyReader::Fault;
 const FailureRow kFailures[] = {
     {"backup folder cannot be created", Setup::FolderUnderAFile, NoFaults(), NoFaults(), "", 0,
      F::None, PanelWriteStep::Backup, &kMsgCannotCreate, false, false},
-    {"disk's config.ini unreadable", Setup::None, NoFaults(), NoFaults(), "disk/config.ini", 1,
+    {"disk's config.ini unreadable", Setup::None, NoFaults(), NoFaults(), "config.ini", 1,
      F::Fail, PanelWriteStep::ReadingDisk, &kMsgCannotOpen, false, false},
     {"disk's config.ini is a folder", Setup::ConfigIsAFolder, NoFaults(), NoFaults(), "", 0,
      F::None, PanelWriteStep::ReadingDisk, &kMsgCannotOpen, false, false},
@@ -165,7 +165,7 @@ const FailureRow kFailures[] = {
      F::Corrupt, PanelWriteStep::Backup, &kMsgCannotCreate, false, false},
     {"config.ini cannot be replaced", Setup::None, RenameFails(), NoFaults(), "", 0, F::None,
      PanelWriteStep::WritingConfig, &kMsgCannotReplace, true, false},
-    {"config.ini reads back otherwise", Setup::None, NoFaults(), NoFaults(), "disk/config.ini", 2,
+    {"config.ini reads back otherwise", Setup::None, NoFaults(), NoFaults(), "config.ini", 2,
      F::Corrupt, PanelWriteStep::Verifying, &kMsgVerifyFailed, true, true},
     {"clock.txt cannot be read back", Setup::None, NoFaults(), NoFaults(), "clock.txt", 1,
      F::Fail, PanelWriteStep::Verifying, &kMsgVerifyFailed, true, true},
