@@ -53,7 +53,8 @@ DWORD SectorSizeOf(const fs::path& p) {
 }
 
 ReadStatus ReadUncached(const fs::path& p, std::string& out) {
-  HANDLE h = CreateFileW(p.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  HANDLE h = CreateFileW(p.c_str(), GENERIC_READ,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                          FILE_FLAG_NO_BUFFERING | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (h == INVALID_HANDLE_VALUE) return ReadStatus::CannotRead;
   const size_t sector = SectorSizeOf(p);
