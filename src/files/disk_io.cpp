@@ -54,8 +54,8 @@ DWORD SectorSizeOf(const fs::path& p) {
 
 ReadStatus ReadUncached(const fs::path& p, std::string& out) {
   HANDLE h = CreateFileW(p.c_str(), GENERIC_READ,
-                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                         FILE_FLAG_NO_BUFFERING | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_FLAG_NO_BUFFERING | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (h == INVALID_HANDLE_VALUE) return ReadStatus::CannotRead;
   const size_t sector = SectorSizeOf(p);
   const size_t chunk = sector * ((64 * 1024 + sector - 1) / sector);
@@ -123,15 +123,17 @@ std::string DiskDisplayName(const std::string& rootUtf8) {
   if (ec) p = PathFromUtf8(rootUtf8).lexically_normal();
 #ifdef _WIN32
   // A drive's root: its label, else its letter; any other folder: its name.
-  const fs::path volume = p.root_path();
-  wchar_t label[MAX_PATH + 1] = {};
-  if (p.relative_path().empty() && GetVolumeInformationW(volume.c_str(), label, MAX_PATH, nullptr, nullptr, nullptr, nullptr,
-                            0) &&
-      label[0] != L'\0') {
-    return Utf8FromWide(label);
+  if (p.relative_path().empty()) {
+    const fs::path volume = p.root_path();
+    wchar_t label[MAX_PATH + 1] = {};
+    if (GetVolumeInformationW(volume.c_str(), label, MAX_PATH, nullptr, nullptr, nullptr,
+                              nullptr, 0) &&
+        label[0] != L'\0') {
+      return Utf8FromWide(label);
+    }
+    const std::wstring drive = p.root_name().wstring();  // "E:"
+    if (drive.size() == 2 && drive[1] == L':') return Utf8FromWide(drive.substr(0, 1));
   }
-  const std::wstring drive = p.root_name().wstring();  // "E:"
-  if (p.relative_path().empty() && drive.size() == 2 && drive[1] == L':') return Utf8FromWide(drive.substr(0, 1));
 #endif
   if (!p.has_filename()) p = p.parent_path();
   return Utf8FromPath(p.filename());

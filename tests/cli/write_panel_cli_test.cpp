@@ -104,13 +104,15 @@ TEST(CliWritePanel, ADiskWithoutConfigAndAContainer) {
   noKey.SetFileKey("");
   test::ContainerPlan plan;
   plan.text = WriteConfigTextCrLf(noKey);
-  const std::string cry = s.dir.Put("panel.cry", test::BuildContainer(plan, PrepareContainerKey("secret")));
+  const std::string cry =
+      s.dir.Put("panel.cry", test::BuildContainer(plan, PrepareContainerKey("secret")));
 
   EXPECT_EQ(RunCli({"write-panel", cry, s.disk}).code, 2);  // no key
   EXPECT_EQ(RunCli({"write-panel", cry, s.disk, "--key", "wrong"}).code, 3);
   EXPECT_TRUE(Names(s.disk).empty());
 
-  auto r = RunCli({"write-panel", cry, s.disk, "--key", "-", "--backup-dir", s.backups}, "secret\n");
+  auto r = RunCli({"write-panel", cry, s.disk, "--key", "-", "--backup-dir", s.backups},
+                  "secret\n");
   ASSERT_EQ(r.code, 0) << r.out << r.err;
   EXPECT_EQ(r.out, "Резервная копия не нужна: на диске нет config.ini\n" + kDone);
   EXPECT_FALSE(fs::exists(PathFromUtf8(s.backups)));

@@ -61,7 +61,9 @@ struct Panel {
     return {kNew, kClock, disk, name, backups, kNow};
   }
   std::string Disk(const std::string& name) const { return test::ReadAll(disk + "/" + name); }
-  bool DiskHas(const std::string& name) const { return fs::exists(PathFromUtf8(disk + "/" + name)); }
+  bool DiskHas(const std::string& name) const {
+    return fs::exists(PathFromUtf8(disk + "/" + name));
+  }
   std::set<std::string> BackupNames() const {
     std::set<std::string> names;
     std::error_code ec;
@@ -177,7 +179,8 @@ TEST(PanelWrite, FailuresStopWhereTheyHappenAndTellTheirPair) {
     Panel p(row.setup != Setup::ConfigIsAFolder);
     PanelWriteRequest req = p.Request();
     if (row.setup == Setup::FolderUnderAFile) req.backupFolder = p.dir.Write("plain", "x") + "/sub";
-    if (row.setup == Setup::ConfigIsAFolder) fs::create_directory(PathFromUtf8(p.disk + "/config.ini"));
+    if (row.setup == Setup::ConfigIsAFolder)
+      fs::create_directory(PathFromUtf8(p.disk + "/config.ini"));
     const FaultyReader reader(row.readMatch, row.nth, row.fault);
     const PanelWriteResult r =
         WriteToPanelDisk(req, {FileWriter(row.diskFaults), FileWriter(row.backupFaults), &reader});
