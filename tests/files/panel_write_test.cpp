@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
-#include <map>
 #include <set>
 
 #include "files/paths.h"
@@ -53,8 +53,9 @@ struct Panel {
     fs::create_directories(PathFromUtf8(disk));
     if (withConfig) {
       dir.Write("disk/config.ini", kOld);
-      oldTime = fs::file_time_type::clock::now() - std::chrono::hours(24 * 400);
-      fs::last_write_time(PathFromUtf8(disk + "/config.ini"), oldTime);
+      const fs::path config = PathFromUtf8(disk + "/config.ini");
+      fs::last_write_time(config, fs::file_time_type::clock::now() - std::chrono::hours(24 * 400));
+      oldTime = fs::last_write_time(config);  // as precise as the file system keeps it
     }
   }
   PanelWriteRequest Request(const std::string& name = "KESTRIN") const {
@@ -197,12 +198,14 @@ TEST(PanelWrite, FailuresStopWhereTheyHappenAndTellTheirPair) {
       EXPECT_TRUE(copies.empty());
       EXPECT_EQ(r.backupPath, "");
     }
-    if (row.setup != Setup::ConfigIsAFolder)
+    if (row.setup != Setup::ConfigIsAFolder) {
       EXPECT_EQ(p.Disk("config.ini"), row.diskWritten ? kNew : kOld);
+    }
     // The clock file follows config.ini, never precedes it.
     EXPECT_EQ(p.DiskHas("clock.txt"), row.diskWritten);
-    if (!row.diskWritten && row.setup == Setup::None)
+    if (!row.diskWritten && row.setup == Setup::None) {
       EXPECT_EQ(p.TimeOf(p.disk + "/config.ini"), p.oldTime);
+    }
   }
 }
 
