@@ -42,6 +42,7 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
     if (name != c.name) continue;
     Context ctx{std::vector<std::string>(argv.begin() + 1, argv.end()), out, err, in, writer};
     for (const std::string& a : ctx.args) {
+      if (a == "--") break;  // what follows is an argument, even "--help"
       if (a == "--help" || a == "-h") {
         out << c.help;
         return kExitOk;

@@ -254,6 +254,12 @@ void TForm2::SetTitle(const QString& path) {
 
 void TForm2::SyncDebugMemo() {
   if (!Memo1) return;
+  // The text tab exists only with "-debug": filling a hidden memo with a
+  // file of millions of lines took most of a hostile file's opening.
+  if (!doc_.debug) {
+    Memo1->clear();
+    return;
+  }
   QStringList lines;
   lines.reserve(static_cast<int>(doc_.text.LineCount()));
   for (const std::string& line : doc_.text.Lines()) lines << ToQ(line);
