@@ -205,23 +205,20 @@ extern "C" void RemoveTempAndResignal(int sig) {
   ::raise(sig);
 }
 
-// Once per process, and only for signals left at their default action.
+// Before every replace, and only for signals at their default action: one
+// the process ignores or handles itself is left so.
 void InstallCleanupHandlers() {
-  static const bool installed = [] {
-    for (int sig : kCleanupSignals) {
-      struct sigaction old {};
-      if (::sigaction(sig, nullptr, &old) != 0 || old.sa_handler != SIG_DFL ||
-          (old.sa_flags & SA_SIGINFO) != 0) {
-        continue;
-      }
-      struct sigaction act {};
-      act.sa_handler = RemoveTempAndResignal;
-      sigemptyset(&act.sa_mask);
-      ::sigaction(sig, &act, nullptr);
+  for (int sig : kCleanupSignals) {
+    struct sigaction old {};
+    if (::sigaction(sig, nullptr, &old) != 0 || (old.sa_flags & SA_SIGINFO) != 0 ||
+        old.sa_handler != SIG_DFL) {
+      continue;
     }
-    return true;
-  }();
-  (void)installed;
+    struct sigaction act {};
+    act.sa_handler = RemoveTempAndResignal;
+    sigemptyset(&act.sa_mask);
+    ::sigaction(sig, &act, nullptr);
+  }
 }
 
 // Holds the cleanup signals back while the temporary file comes into being

@@ -208,17 +208,9 @@ void Importer::JudgeName(const Cell& cell, int key, int mode, KeyChange& change,
   const std::string& name = cell.text;
   const bool nameChanged = !SameAsStored(cell, model_.GetKeyName(key));
   if (!nameChanged && mode == model_.GetKeyMode(key)) return;
-  if (nameChanged) {
-    if (!cell.lossless) {
-      why.push_back("в имени пользователя знак, которого нет в кодировке Windows-1251");
-      return;
-    }
-    // Judged by what a configuration text keeps, not by the grid's typing
-    // filter: a name that came from a configuration must import anywhere.
-    if (!KeyNameRoundTrips(name, mode)) {
-      why.push_back(NameFault(name));
-      return;
-    }
+  if (nameChanged && !cell.lossless) {
+    why.push_back("в имени пользователя знак, которого нет в кодировке Windows-1251");
+    return;
   }
   // The mark of a mode other than 0 takes one of the stored characters.
   const size_t limit = static_cast<size_t>(KeyNameMaxLength(mode));
@@ -226,6 +218,13 @@ void Importer::JudgeName(const Cell& cell, int key, int mode, KeyChange& change,
     std::string text = "имя пользователя длиннее " + std::to_string(limit) + " знаков";
     if (mode != 0) text += " (режим \"" + Cp1251ToUtf8(ModeName(mode)) + "\")";
     why.push_back(text);
+    return;
+  }
+  // Judged by what a configuration text keeps, not by the grid's typing
+  // filter: a name that came from a configuration must import anywhere. A
+  // new mode is judged with the name too ("!ab" would read back as a mode).
+  if (!KeyNameRoundTrips(name, mode)) {
+    why.push_back(NameFault(name));
     return;
   }
   if (nameChanged) change.name = name;
