@@ -31,7 +31,7 @@ void Normalize(const std::string& bytes) {
   TextBuffer buffer;
   buffer.SetBytes(bytes);
   T_Command_DEVICE model;
-  LoadConfigText(buffer.Text(), model);
+  LoadConfigText(buffer.TakeText(), model);  // as kestrin-cfg does
   benchmark::DoNotOptimize(WriteConfigTextCrLf(model));
 }
 

@@ -138,7 +138,7 @@ class Importer {
   int BadRows() const { return static_cast<int>(faults_.size()) + droppedRows_; }
 
  private:
-  std::vector<Cell> Cells(const CsvRecord& rec) const;
+  std::vector<Cell>& Cells(const CsvRecord& rec);
   // Too few fields, or text in a field no column heads.
   void JudgeShape(const std::vector<Cell>& cells, std::vector<std::string>& why) const;
   void JudgeName(const Cell& cell, int key, int mode, KeyChange& change, std::vector<std::string>& why) const;
@@ -151,6 +151,7 @@ class Importer {
   std::vector<std::pair<int, KeyChange>> changes_;  // (row, change)
   std::map<int, std::vector<std::string>> faults_;
   int droppedRows_ = 0;
+  std::vector<Cell> cells_;
 };
 
 void Importer::FaultRow(int row, std::vector<std::string> why) {
@@ -168,11 +169,14 @@ void Importer::FaultRow(int row, std::vector<std::string> why) {
   for (std::string& w : why) it->second.push_back(std::move(w));
 }
 
-std::vector<Cell> Importer::Cells(const CsvRecord& rec) const {
-  std::vector<Cell> cells(rec.fields.size());
+std::vector<Cell>& Importer::Cells(const CsvRecord& rec) {
+  // Reused from row to row (a table can have millions of rows).
+  std::vector<Cell>& cells = cells_;
+  cells.resize(rec.fields.size());
   for (size_t i = 0; i < rec.fields.size(); ++i) {
     const std::string_view raw = Trim(rec.fields[i]);
     cells[i].raw = raw;
+    cells[i].lossless = true;
     if (utf8_) cells[i].text = Utf8ToCp1251(raw, &cells[i].lossless);
     else cells[i].text.assign(raw);
   }
@@ -258,7 +262,7 @@ void Importer::JudgeShape(const std::vector<Cell>& cells, std::vector<std::strin
 }
 
 void Importer::JudgeRow(const CsvRecord& rec) {
-  std::vector<Cell> cells = Cells(rec);
+  const std::vector<Cell>& cells = Cells(rec);
   const bool blank = std::all_of(cells.begin(), cells.end(), [](const Cell& c) { return c.text.empty(); });
   if (blank && rec.fault.empty()) return;  // spreadsheets leave empty rows
   std::vector<std::string> why;

@@ -90,7 +90,9 @@ TEST_F(HostileCli, KeyFromStandardInputIsOneBoundedLine) {
 TEST_F(HostileCli, OutputOverTheContainerIsRefused) {
   const std::string cry = Container("site.cry");
   const std::string original = test::ReadAll(cry);
+#ifndef _WIN32
   fs::create_symlink(dir.Root() / "site.cry", dir.Root() / "link.ini");
+#endif
   const std::string viaDot = dir.Str() + "/./site.cry";
   // A container without the extension, told by its header.
   const std::string hidden = Container("hidden.ini");
@@ -100,7 +102,9 @@ TEST_F(HostileCli, OutputOverTheContainerIsRefused) {
   };
   const Row rows[] = {
       {{"decrypt", cry, "--key", kKey, "-o", cry}, cry},
+#ifndef _WIN32
       {{"decrypt", cry, "--key", kKey, "-o", dir / "link.ini"}, cry},
+#endif
       {{"decrypt", cry, "--key", kKey, "-o", viaDot}, cry},
       {{"normalize", cry, "--key", kKey, "-o", cry}, cry},
       {{"normalize", hidden, "--key", kKey, "-o", hidden}, hidden},
@@ -114,7 +118,9 @@ TEST_F(HostileCli, OutputOverTheContainerIsRefused) {
     EXPECT_EQ(test::ReadAll(row.target), before) << row.args.back();
   }
   EXPECT_EQ(test::ReadAll(cry), original);
+#ifndef _WIN32
   EXPECT_TRUE(fs::is_symlink(dir.Root() / "link.ini"));
+#endif
 
   const std::string plain = dir.Write("plain.ini", "st-120\r\n");
   EXPECT_EQ(RunCli({"normalize", plain, "-o", plain}).code, 0);
@@ -138,8 +144,9 @@ TEST_F(HostileCli, DoubleDashEndsTheOptions) {
   EXPECT_EQ(refused.code, 2);  // without "--" still an unknown option
 }
 
+#ifndef _WIN32
 // A file name with a TAB or a line end stays in its one row and column: both
-// become spaces, as inside diff's values.
+// become spaces, as inside diff's values. (Windows names hold neither.)
 TEST_F(HostileCli, NamesWithTabsAndLineEndsStayOneRow) {
   T_Command_DEVICE bad;
   bad.SetDefaults();
@@ -170,6 +177,7 @@ TEST_F(HostileCli, NamesWithTabsAndLineEndsStayOneRow) {
   ASSERT_EQ(Lines(info.out).size(), 1u) << info.out;
   EXPECT_EQ(Tabs(info.out), 2u);
 }
+#endif
 
 // The keys table over the size cap is refused with the size as its reason.
 TEST_F(HostileCli, OversizedKeysTableNamesTheSize) {
