@@ -30,7 +30,7 @@ using test::RunCli;
 
 const char kKey[] = "Ключ-1";  // opens container/a_short_3line.cry
 
-std::string FirstLine(const std::string& s) { return s.substr(0, s.find('\n')); }
+[[maybe_unused]] std::string FirstLine(const std::string& s) { return s.substr(0, s.find('\n')); }
 
 std::vector<std::string> Lines(const std::string& s) {
   std::vector<std::string> v;
@@ -39,7 +39,7 @@ std::vector<std::string> Lines(const std::string& s) {
   return v;
 }
 
-size_t Tabs(const std::string& line) { return static_cast<size_t>(std::count(line.begin(), line.end(), '\t')); }
+[[maybe_unused]] size_t Tabs(const std::string& line) { return static_cast<size_t>(std::count(line.begin(), line.end(), '\t')); }
 
 class HostileCli : public ::testing::Test {
  protected:
