@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "editor/tform2.h"
 #include "model/reader.h"
@@ -25,7 +26,7 @@ constexpr size_t kCap = 16u * 1024u * 1024u - 16u;
 
 std::string Repeat(char c, size_t n) { return std::string(n, c); }
 
-void OpenInWindow(const std::string& bytes) {
+void OpenInWindowWith(const std::string& bytes, std::vector<std::string> args) {
   int argc = 1;
   char name[] = "bench";
   char* argv[] = {name, nullptr};
@@ -36,6 +37,7 @@ void OpenInWindow(const std::string& bytes) {
   f.write(bytes.data(), static_cast<qint64>(bytes.size()));
   f.close();
   TForm2Options options;
+  options.args = std::move(args);
   options.workFolder = dir.path().toStdString();
   options.programFolder = (dir.path() + QLatin1Char('/')).toStdString();
   options.settings = std::make_shared<SettingsStore>(dir.filePath(QStringLiteral("settings.ini")));
@@ -45,6 +47,10 @@ void OpenInWindow(const std::string& bytes) {
   QApplication::processEvents();
   benchmark::DoNotOptimize(window.windowTitle());
 }
+
+void OpenInWindow(const std::string& bytes) { OpenInWindowWith(bytes, {}); }
+// "-debug" shows the text tab, whose memo holds every line of the file.
+void OpenInWindowDebug(const std::string& bytes) { OpenInWindowWith(bytes, {"-debug"}); }
 
 void PrintReport(const std::string& bytes) {
   int argc = 1;
@@ -86,6 +92,9 @@ void RunCase(benchmark::State& state, Make make, Work work) {
 void BM_WindowOpensLineFeedsOnly(benchmark::State& state) {
   RunCase(state, [] { return Repeat('\n', kCap); }, OpenInWindow);
 }
+void BM_WindowDebugOpensLineFeedsOnly(benchmark::State& state) {
+  RunCase(state, [] { return Repeat('\n', kCap); }, OpenInWindowDebug);
+}
 void BM_WindowOpensCarriageReturnsOnly(benchmark::State& state) {
   RunCase(state, [] { return Repeat('\r', kCap); }, OpenInWindow);
 }
@@ -104,6 +113,7 @@ BENCHMARK(BM_WindowOpensSmallFile)->UseManualTime()->Iterations(1)->Unit(benchma
 BENCHMARK(BM_WindowOpensLineFeedsOnly)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WindowOpensCarriageReturnsOnly)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WindowOpensHugeLoopName)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WindowDebugOpensLineFeedsOnly)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReportHugeLoopName)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

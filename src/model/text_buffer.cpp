@@ -43,13 +43,15 @@ void TextBuffer::AddLine(std::string_view line) {
   ++lines_;
 }
 
-std::vector<std::string> TextBuffer::Lines() const {
+std::vector<std::string> TextBuffer::Lines(size_t maxLines, size_t maxBytes) const {
   std::vector<std::string> out;
-  out.reserve(lines_);
+  out.reserve(lines_ < maxLines ? lines_ : maxLines);
   size_t start = 0;
-  while (start < text_.size()) {
+  while (start < text_.size() && out.size() < maxLines && start < maxBytes) {
     const size_t end = text_.find("\r\n", start);
-    out.emplace_back(text_, start, end - start);
+    // The last line taken is cut where the bytes run out.
+    const size_t take = end - start < maxBytes - start ? end - start : maxBytes - start;
+    out.emplace_back(text_, start, take);
     start = end + 2;
   }
   return out;

@@ -1,5 +1,6 @@
 #pragma once
 // The multi-line configuration text between a file and the reader.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,8 +23,10 @@ class TextBuffer {
   void AddText(std::string_view bytes);
   void AddLine(std::string_view line);
 
-  // A copy of the lines, each without its break.
-  std::vector<std::string> Lines() const;
+  // A copy of the lines, each without its break; at most maxLines of them
+  // from the first, and only the first maxBytes of the text (counting two
+  // bytes a break; the line they end in is cut there).
+  std::vector<std::string> Lines(size_t maxLines = SIZE_MAX, size_t maxBytes = SIZE_MAX) const;
   size_t LineCount() const { return lines_; }
   bool Empty() const { return lines_ == 0; }
   // Every line followed by CR LF: the text handed to the reader.
