@@ -1,12 +1,14 @@
 // The window's save and print of a file as opened against what the command
 // line's --as-saved makes of it (ApplyAsSaved): the same bytes, the same
 // report text.
+#include <QPageLayout>
 #include <QPrinter>
 
 #include "files/workflow.h"
 #include "model/reader.h"
 #include "model/type_codes.h"
 #include "model/writer.h"
+#include "report/checks.h"
 #include "report/pdf/report_pdf.h"
 #include "support/pdf_text.h"
 #include "window_test_support.h"
@@ -21,9 +23,18 @@ T_Command_DEVICE AsSaved(const QString& path) {
   return m;
 }
 
+// Where two texts part, with a little of each (not the whole report).
+std::string FirstDifference(const std::string& a, const std::string& b) {
+  size_t i = 0;
+  while (i < a.size() && i < b.size() && a[i] == b[i]) ++i;
+  if (i == a.size() && i == b.size()) return {};
+  const size_t from = i < 40 ? 0 : i - 40;
+  return "at " + std::to_string(i) + ": \"" + a.substr(from, 80) + "\" vs \"" + b.substr(from, 80) + "\"";
+}
+
 class AsSavedWindowTest : public WindowTest {
  protected:
-  // Files the checks accept as the window saves them.
+  // Files the checks accept as the window saves them (at least two).
   QStringList Files() {
     T_Command_DEVICE m;
     m.SetDefaults();
@@ -46,6 +57,8 @@ class AsSavedWindowTest : public WindowTest {
                                 "language/key7_marked_name_code.in", "language/lf_only_realistic.in",
                                 "language/realistic_office_roundtrip.in"})
       files << Copy(fixture, QString::fromLatin1(fixture).section(QLatin1Char('/'), 1));
+    files.removeIf([](const QString& path) { return !ReportViolations(AsSaved(path)).empty(); });
+    EXPECT_GE(files.size(), 2);
     return files;
   }
   void Open(const QString& path) {
@@ -65,7 +78,8 @@ TEST_F(AsSavedWindowTest, TheWindowsSaveIsNormalizeAsSaved) {
     modals.ThenClick("BitBtnContinue");
     Find<QPushButton>("B_Save")->click();
     ASSERT_EQ(modals.seen, QStringList{kSaved});
-    EXPECT_EQ(ReadBytes(dialogs.saveAnswer).toStdString(), WriteConfigTextCrLf(AsSaved(path)));
+    const std::string saved = ReadBytes(dialogs.saveAnswer).toStdString();
+    EXPECT_EQ(FirstDifference(saved, WriteConfigTextCrLf(AsSaved(path))), "");
   }
 }
 
@@ -75,7 +89,10 @@ TEST_F(AsSavedWindowTest, TheWindowsPrintIsTheReportAsSaved) {
   TForm2Options options = Options();
   options.reportDialogs.askPrinter = [&printed](QPrinter& printer, QWidget*) {
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setPageSize(QPageSize(QPageSize::A4));
+    // The page the command line's PDF pretends to be: A4 with 6 mm a printer cannot reach.
+    printer.setResolution(600);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(6, 6, 6, 6), QPageLayout::Millimeter));
     printer.setOutputFileName(printed);
     return true;
   };
@@ -89,7 +106,7 @@ TEST_F(AsSavedWindowTest, TheWindowsPrintIsTheReportAsSaved) {
     ASSERT_TRUE(WriteBytes(expected, ReportPdfBytes(AsSaved(path))));
     const std::string text = PdfText(printed.toStdString());
     ASSERT_FALSE(text.empty());
-    EXPECT_EQ(text, PdfText(expected.toStdString()));
+    EXPECT_EQ(FirstDifference(text, PdfText(expected.toStdString())), "");
   }
 }
 
