@@ -37,4 +37,11 @@ int LoadInputModel(Context& ctx, const Options& opts, T_Command_DEVICE& model) {
 }
 
 
+std::string TabField(std::string s) {
+  for (char& c : s) {
+    if (c == '\t') c = ' ';
+  }
+  return s;
+}
+
 }  // namespace kestrin::cli

@@ -31,6 +31,10 @@ int LoadInputModel(Context& ctx, const Options& opts, T_Command_DEVICE& model);
   "              наименьший раздел); пустой ключ файла берёт прежний ключ или\n"   \
   "              ключ контейнера\n"
 
+// A field of a tab-separated output line: a tab inside a value would split
+// the line, so it stands as a blank.
+std::string TabField(std::string s);
+
 // One declaration per command; each lives in its own cmd_*.cpp file.
 extern const Command kDefaultsCommand;
 extern const Command kNormalizeCommand;
@@ -39,6 +43,7 @@ extern const Command kInfoCommand;
 extern const Command kCheckCommand;
 extern const Command kListCommand;
 extern const Command kDiffCommand;
+extern const Command kParamsCommand;
 extern const Command kKeysExportCommand;
 extern const Command kKeysImportCommand;
 #ifdef KESTRIN_HAVE_QT
