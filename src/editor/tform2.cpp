@@ -104,6 +104,7 @@ void TForm2::FormCreate() {
   layout->addWidget(buttonRow_);
   CreateShortcuts();
   CreateCompareCommand();
+  CreateParamsCommand();
 
   ConnectFocusTracking();
   WatchEdits();

@@ -32,6 +32,7 @@ class DriveList;
 class MessageService;
 class FileDialogs;
 class CompareWindow;
+class ParamsWindow;
 struct DiffLocator;
 class TabSheet;
 class TabCommon;
@@ -114,7 +115,12 @@ class TForm2 : public QMainWindow {
   // window. False when nothing was compared (unreadable, key given up on).
   bool CompareWithFile(const QString& path, const std::string& firstKey = {});
   CompareWindow* CompareView() const { return compareWindow_; }
-  // The shortcut of a command button by objectName (and "A_Compare"); empty otherwise.
+  // "Все параметры" (Ctrl+Shift+F): every parameter of the configuration as
+  // the tabs hold it, with its default, in a window of its own.
+  void ShowAllParameters();
+  ParamsWindow* ParamsView() const { return paramsWindow_; }
+  // The shortcut of a command button by objectName (and "A_Compare",
+  // "A_Params"); empty otherwise.
   static QKeySequence CommandShortcut(const QString& buttonName);
 
   // Loads a file as the open command does (container by extension). True when loaded.
@@ -162,6 +168,7 @@ class TForm2 : public QMainWindow {
   void CreateCompanions();
   void CreateShortcuts();
   void CreateCompareCommand();
+  void CreateParamsCommand();
   void CompareListRow(const QString& path, bool container);
   void GotoDifference(const DiffLocator& at);
   void FinishCellEditing();
@@ -233,6 +240,7 @@ class TForm2 : public QMainWindow {
 
   ListFileConfigPanel* listPanel_ = nullptr;
   CompareWindow* compareWindow_ = nullptr;
+  ParamsWindow* paramsWindow_ = nullptr;
 
   TFormLogicalDisks* formLogicalDisks_ = nullptr;
   TDialogConfig* dialogConfig_ = nullptr;
