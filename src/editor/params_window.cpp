@@ -41,8 +41,8 @@ ParamsWindow::ParamsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
   table_->horizontalHeader()->setStretchLastSection(true);
   table_->setColumnWidth(0, 90);
-  table_->setColumnWidth(1, 420);
-  table_->setColumnWidth(2, 220);
+  table_->setColumnWidth(1, 320);
+  table_->setColumnWidth(2, 300);
 
   count_ = new QLabel(this);
   count_->setObjectName(QStringLiteral("L_Params_Count"));
