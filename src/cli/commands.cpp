@@ -14,6 +14,7 @@ const std::vector<Command>& Commands() {
       kParamsCommand,
       kKeysExportCommand,
       kKeysImportCommand,
+      kWritePanelCommand,
 #ifdef KESTRIN_HAVE_QT
       kReportCommand,
 #endif
