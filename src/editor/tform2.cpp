@@ -45,18 +45,7 @@ enum ButtonTagValue {
 
 }  // namespace
 
-QString TForm2::ButtonCaption(int tag) {
-  if (tag < 0) tag = -tag;
-  switch (tag) {
-    case kTagOpen: return QStringLiteral("Открыть");
-    case kTagPrint: return QStringLiteral("Печать");
-    case kTagSaveToDevice: return QStringLiteral("В устройство...");
-    case kTagSave: return QStringLiteral("Сохранить");
-    case kTagDefault: return QStringLiteral("По-умолчанию");
-    case kTagConfig: return QStringLiteral("Настройки");
-    default: return {};
-  }
-}
+QString TForm2::ButtonCaption(int tag) { return MainButtonCaption(tag); }
 
 TForm2::TForm2(TForm2Options options, QWidget* parent)
     : QMainWindow(parent), options_(std::move(options)) {

@@ -81,7 +81,9 @@ TEST(ConfigParams, FindTextMatchesEveryWordInTabNameOrValue) {
       if (filter.Matches(p)) found.push_back(p.parameter);
     }
     EXPECT_EQ(found.size(), row.count);
-    if (!row.expected.empty()) EXPECT_EQ(found, row.expected);
+    if (!row.expected.empty()) {
+      EXPECT_EQ(found, row.expected);
+    }
   }
 }
 

@@ -184,7 +184,9 @@ TEST_F(TForm2Test, UnLoadAllReadsFieldsThatWereNeverLeft) {
 TEST_F(TForm2Test, CommandButtonsDrawTheirCaptionsAsFaces) {
   const std::pair<const char*, const char*> buttons[] = {
       {"B_Open", "Открыть"},   {"B_Print", "Печать"},          {"B_SaveToDevice", "В устройство..."},
-      {"B_Save", "Сохранить"}, {"B_Default", "По-умолчанию"}, {"B_Config", "Настройки"}};
+      {"B_Save", "Сохранить"}, {"B_Default", "По-умолчанию"}, {"B_Config", "Настройки"},
+      {"B_CancelOpenList", "Отменить"}, {"B_OpenLIst", "Открыть файл"},
+      {"B_OpenDirectly", "Выбрать файл \"в ручную\""}};
   for (const auto& [name, caption] : buttons) {
     auto* b = Find<QPushButton>(name);
     ASSERT_NE(b, nullptr) << name;
