@@ -232,7 +232,7 @@ void TForm2::CreateCompanions() {
   Tab_Keys->SetFileWriter(&workflow_->Writer());
   formLogicalDisks_ = new TFormLogicalDisks(options_.drives, this);
   formSelectPathTree_ = new TFormSelectPathTree(options_.drives, this);
-  dialogConfig_ = new TDialogConfig(settings_, hints_, formSelectPathTree_, *store_, this);
+  dialogConfig_ = new TDialogConfig(settings_, hints_, formSelectPathTree_, store_, this);
   messages_->PrepareKeyForOpening();
 }
 
