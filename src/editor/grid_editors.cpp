@@ -137,6 +137,7 @@ void GridEditor::Open(const QString& tunedText) {
   r.setSize(r.size() + QSize(1, 1));
   placed_ = true;
   open_ = true;
+  openedRow_ = row;
   // Focus colouring elsewhere may have repainted the editor since last time.
   PaintYellow(Widget());
   OpenOver(r, g->Cell(col, row), tunedText);
@@ -472,7 +473,7 @@ void SG_Open_Edit(StringGrid* grid) {
 
 void OnStore(GridEditor* editor, std::function<void(int row)> store) {
   editor->onExit = [store = std::move(store)](GridEditor* e) {
-    if (e->Placed()) store(e->Grid()->Row());
+    if (e->Placed()) store(e->OpenedRow());
   };
 }
 

@@ -37,6 +37,9 @@ class GridEditor {
   StringGrid* Grid() const { return grid_; }
   bool Placed() const { return placed_; }
   bool IsOpen() const { return open_; }
+  // The grid row the editor was laid over (0 before the first opening): the
+  // current cell may have moved on by the time the editor closes.
+  int OpenedRow() const { return openedRow_; }
   virtual QWidget* Widget() = 0;
 
   std::function<void(GridEditor*)> onExit;
@@ -58,6 +61,7 @@ class GridEditor {
   StringGrid* grid_;
   bool placed_ = false;
   bool open_ = false;
+  int openedRow_ = 0;
   bool finishing_ = false;
   std::unique_ptr<OutsideClicks> outsideClicks_;
 };

@@ -129,7 +129,7 @@ TabIndic::TabIndic(T_Command_DEVICE& model, QWidget* parent) : TabSheet(model, "
   g->addWidget(CB_Indic_Zone, 1, 2, 1, 3, Qt::AlignLeft);
 
   auto* zum1 = MakeLabel("L_Indic_IntZummer_1", QStringLiteral("Уровень громкости встроенного зуммера (0..4)"), group);
-  TB_Indic_IntZummer = TrackBar("TB_Indic_IntZummer", 4, group);
+  TB_Indic_IntZummer = TrackBar("TB_Indic_IntZummer", kBuzzerVolumeMax, group);
   L_Indic_IntZummer_3 = MakeLabel("L_Indic_IntZummer_3", QStringLiteral(" (0)"), group);
   zum1->setBuddy(TB_Indic_IntZummer);
   g->addWidget(zum1, 2, 0);
@@ -250,8 +250,7 @@ void TabIndic::Redraw() {
   SG_Indic_Sirena_Parts->SetCell(0, 1, ToQ(FormatPartitionRanges(m.GetSirenPartitions())));
 }
 
-void TabIndic::UnLoad() {
-  T_Command_DEVICE& m = Model();
+void TabIndic::FieldsInto(T_Command_DEVICE& m) const {
   m.SetIndicatorTime(FieldNumber(FromQ(E_Indic_ExtIndic->text())));
   // No item chosen keeps the stored partition rather than writing -1.
   if (CB_Indic_Zone->currentIndex() >= 0) m.SetIndicatorPartition(CB_Indic_Zone->currentIndex());

@@ -77,17 +77,16 @@ bool TForm2::CompareWithFile(const QString& path, const std::string& firstKey) {
   // Read as opening reads, key completion included, so that the file key of a
   // container compares as it would load.
   LoadModelFromText(file->model, file->text, file->pipe, file->element, key);
-  // Unloading the tabs enforces the loop and relay type rules on the edited
-  // configuration; the file gets the same, or a file compared with itself
-  // would differ in unused rows.
+  // The edited configuration is compared as a save would write it, unload
+  // rules included; the file gets the same rules, or a file compared with
+  // itself would differ in unused rows. Nothing the tabs show changes.
   EnforceRowRules(file->model);
 
   FinishCellEditing();
-  UnLoad_All();
   DiffOptions options;
   options.showCodes = Tab_Keys->ShowCodes();  // codes as the keys tab shows them
   const std::vector<ConfigDifference> differences =
-      DiffConfigurations(doc_.edited, file->model, options);
+      DiffConfigurations(doc_.AsWritten(), file->model, options);
 
   if (!compareWindow_) {
     compareWindow_ = new CompareWindow(this);
