@@ -17,6 +17,7 @@
 #include "model/partition_set.h"
 #include "editor/string_grid.h"
 
+class QFocusEvent;
 class QLabel;
 
 namespace kestrin {
@@ -51,6 +52,9 @@ class GridEditor {
   void Finish(bool refocusGrid);
 
  protected:
+  // Finish for a focus lost to another control of the window; a mouse press
+  // that took the focus goes no further.
+  void FinishOnFocusOut(const QFocusEvent* e);
   virtual void OpenOver(const QRect& cellRect, const QString& cellText, const QString& tunedText) = 0;
   virtual void AfterHide() {}
 

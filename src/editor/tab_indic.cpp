@@ -24,8 +24,9 @@ namespace kestrin {
 
 namespace {
 
-// The siren's one-cell grid: a click, a double click or Enter opens the
-// partition list; every other key is swallowed.
+// The siren's one-cell grid: a left click on its cell (pressed and released
+// there), a double click or Enter opens the partition list; every other key
+// is swallowed.
 class OneCellGrid : public StringGrid {
  public:
   OneCellGrid(const QString& name, QWidget* parent) : StringGrid(2, 1, name, parent) {
@@ -52,9 +53,21 @@ class OneCellGrid : public StringGrid {
   }
   void mousePressEvent(QMouseEvent* e) override {
     StringGrid::mousePressEvent(e);
-    SetCurrent(0, 1);
-    SG_Open_Edit(this);
+    pressedOnCell_ = e->button() == Qt::LeftButton && OnCell(e);
   }
+  void mouseReleaseEvent(QMouseEvent* e) override {
+    StringGrid::mouseReleaseEvent(e);
+    const bool click = pressedOnCell_ && e->button() == Qt::LeftButton && OnCell(e);
+    pressedOnCell_ = false;
+    if (click) {
+      SetCurrent(0, 1);
+      SG_Open_Edit(this);
+    }
+  }
+
+ private:
+  bool OnCell(const QMouseEvent* e) const { return indexAt(e->position().toPoint()).isValid(); }
+  bool pressedOnCell_ = false;
 };
 
 QLineEdit* NumberField(const QString& name, QWidget* parent) {
