@@ -78,7 +78,7 @@ TForm2::TForm2(TForm2Options options, QWidget* parent)
   CreateCompanions();
 }
 
-TForm2::~TForm2() = default;
+TForm2::~TForm2() { UnwatchEdits(); }
 
 void TForm2::FormCreate() {
   // The models are program-wide; the window only sets its own things up here.

@@ -183,6 +183,7 @@ class TForm2 : public QMainWindow {
   void UnLoadTabs();
   // The document reads the fields through the tabs; every edit tells it.
   void WatchEdits();
+  void UnwatchEdits();
   // The "*" of the title follows the document once the current event is done.
   void ScheduleModifiedMark();
   void RedrawTab(const std::string& tabName);
@@ -241,6 +242,7 @@ class TForm2 : public QMainWindow {
   HintDisplay hints_;
   QPalette toolTipPalette_;
   bool markScheduled_ = false;
+  std::vector<QMetaObject::Connection> editWatches_;
   QString saveFolder_;  // the save dialog's initial folder, set by the first save in list mode
   bool listMode_ = false;
   bool shown_ = false;

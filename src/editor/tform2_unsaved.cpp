@@ -82,17 +82,29 @@ void TForm2::WatchEdits() {
   });
   doc_.AddObserver([this] { ScheduleModifiedMark(); });
   auto touched = [this] { doc_.Touched(); };
+  auto& watched = editWatches_;
   // Cells are stored into the model before they show the stored text.
   for (QTableWidget* grid : PagesParam->findChildren<QTableWidget*>())
-    connect(grid, &QTableWidget::itemChanged, this, touched);
+    watched.push_back(connect(grid, &QTableWidget::itemChanged, this, touched));
   for (QLineEdit* edit : PagesParam->findChildren<QLineEdit*>())
-    if (HoldsConfiguration(edit)) connect(edit, &QLineEdit::textChanged, this, touched);
+    if (HoldsConfiguration(edit)) watched.push_back(connect(edit, &QLineEdit::textChanged, this, touched));
   for (QComboBox* box : PagesParam->findChildren<QComboBox*>())
-    if (HoldsConfiguration(box)) connect(box, &QComboBox::currentIndexChanged, this, touched);
+    if (HoldsConfiguration(box))
+      watched.push_back(connect(box, &QComboBox::currentIndexChanged, this, touched));
   for (QAbstractButton* button : PagesParam->findChildren<QAbstractButton*>())
-    if (HoldsConfiguration(button)) connect(button, &QAbstractButton::toggled, this, touched);
+    if (HoldsConfiguration(button))
+      watched.push_back(connect(button, &QAbstractButton::toggled, this, touched));
   for (QSlider* slider : PagesParam->findChildren<QSlider*>())
-    if (HoldsConfiguration(slider)) connect(slider, &QSlider::valueChanged, this, touched);
+    if (HoldsConfiguration(slider))
+      watched.push_back(connect(slider, &QSlider::valueChanged, this, touched));
+}
+
+void TForm2::UnwatchEdits() {
+  // The tabs outlive the document they tell of (Qt deletes them after the
+  // window's members): nothing they do on their way out may reach it.
+  for (const QMetaObject::Connection& c : editWatches_) disconnect(c);
+  editWatches_.clear();
+  doc_.SetPendingEdits(nullptr);
 }
 
 }  // namespace kestrin
