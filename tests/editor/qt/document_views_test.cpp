@@ -73,6 +73,16 @@ TEST_F(DocumentViewsTest, AFileOpenedShowsItsOwnValuesInEveryGrid) {
   // Looking again changes nothing either.
   window->UpdateModifiedMark();
   EXPECT_EQ(Relays()->Cell(3, 3), QStringLiteral("2,4"));
+  // A save writes, and then shows, what the unload rules make of it.
+  dialogs.saveAnswer = Work(QStringLiteral("saved.ini"));
+  modals.ThenClick("BitBtnContinue");
+  Find<QPushButton>("B_Save")->click();
+  T_Command_DEVICE ruled = m;
+  EnforceRowRules(ruled);
+  EXPECT_EQ(ReadBytes(dialogs.saveAnswer).toStdString(), WriteConfigTextCrLf(ruled));
+  EXPECT_EQ(Loops()->Cell(2, 2), QString::number(ruled.GetLoopDelay(2)));
+  EXPECT_EQ(Relays()->Cell(3, 3), QStringLiteral("2"));
+  EXPECT_FALSE(window->IsModified());
 
   // Every loop and relay type, with the odd values a file may hold for it.
   for (int round = 0; round * kLoopCount < kLoopTypePositions * 2; ++round) {
