@@ -75,7 +75,8 @@ enum TabSlot {
 class TForm2 : public QMainWindow {
   Q_OBJECT
  public:
-  // Runs FormCreate, then creates the drive chooser, settings dialog and folder tree.
+  // Runs FormCreate, then the message service and the document's workflow
+  // (the drive chooser, settings dialog and folder tree when first asked for).
   explicit TForm2(TForm2Options options = {}, QWidget* parent = nullptr);
   ~TForm2() override;
 
@@ -162,6 +163,8 @@ class TForm2 : public QMainWindow {
   void CreateListMode();
   void AdoptModeGroups();
   void CreateCompanions();
+  TFormLogicalDisks& LogicalDisks();
+  TDialogConfig& ConfigDialog();
   void CreateShortcuts();
   void CreateCompareCommand();
   void CompareListRow(const QString& path, bool container);

@@ -114,9 +114,10 @@ bool TForm2::SaveConfiguration() {
 void TForm2::B_SaveToDeviceClick() {
   UnLoad_All();
   if (!Check_All()) return;
-  formLogicalDisks_->exec();
-  if (!formLogicalDisks_->SelectedDrive()) return;
-  if (workflow_->WriteToPanel(formLogicalDisks_->SelectedDiskRoot())) ShowDocument(std::nullopt);
+  TFormLogicalDisks& disks = LogicalDisks();
+  disks.exec();
+  if (!disks.SelectedDrive()) return;
+  if (workflow_->WriteToPanel(disks.SelectedDiskRoot())) ShowDocument(std::nullopt);
 }
 
 void TForm2::B_DefaultClick() {
@@ -139,6 +140,6 @@ void TForm2::B_DefaultClick() {
   PagesParam->show();
 }
 
-void TForm2::B_ConfigClick() { dialogConfig_->exec(); }
+void TForm2::B_ConfigClick() { ConfigDialog().exec(); }
 
 }  // namespace kestrin
