@@ -24,7 +24,6 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QTimer;
-class QTableWidget;
 
 namespace kestrin {
 

@@ -6,10 +6,10 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QTimer>
 
 #include "editor/keys_find.h"
+#include "editor/string_grid.h"
 #include "editor/tab_common.h"
 #include "editor/tab_indic.h"
 #include "editor/tab_keys.h"
@@ -84,8 +84,8 @@ void TForm2::WatchEdits() {
   auto touched = [this] { doc_.Touched(); };
   auto& watched = editWatches_;
   // Cells are stored into the model before they show the stored text.
-  for (QTableWidget* grid : PagesParam->findChildren<QTableWidget*>())
-    watched.push_back(connect(grid, &QTableWidget::itemChanged, this, touched));
+  for (StringGrid* grid : PagesParam->findChildren<StringGrid*>())
+    watched.push_back(connect(grid, &StringGrid::cellTextChanged, this, touched));
   for (QLineEdit* edit : PagesParam->findChildren<QLineEdit*>())
     if (HoldsConfiguration(edit)) watched.push_back(connect(edit, &QLineEdit::textChanged, this, touched));
   for (QComboBox* box : PagesParam->findChildren<QComboBox*>())
