@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTableWidget>
+#include "editor/string_grid.h"
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -74,7 +74,7 @@ TEST_F(TForm2Test, GotoItemWalksForwardOverShownTabsAndWraps) {
   EXPECT_EQ(visited, (QList<int>{IndexOf("Tab_Indic"), IndexOf("Tab_Parts"),
                                  IndexOf("Tab_Shleifs"), IndexOf("Tab_Rele")}));
   visited.clear();
-  auto* keys = Find<QTableWidget>("SG_Keys");
+  auto* keys = Find<StringGrid>("SG_Keys");
   ASSERT_NE(keys, nullptr);
   window->GotoItem(Find("Tab_Keys"), keys);
   EXPECT_EQ(visited, QList<int>{IndexOf("Tab_Keys")});
