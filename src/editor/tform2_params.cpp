@@ -21,16 +21,16 @@ void TForm2::CreateParamsCommand() {
 }
 
 void TForm2::ShowAllParameters() {
-  // As the comparison does: what the tabs hold, an open cell editor included.
+  // What the tabs show, an open cell editor and fields not yet left included;
+  // looking applies no rule.
   FinishCellEditing();
-  UnLoad_All();
   DiffOptions options;
   options.showCodes = Tab_Keys->ShowCodes();
   if (!paramsWindow_) {
     paramsWindow_ = new ParamsWindow(this);
     connect(paramsWindow_, &ParamsWindow::parameterActivated, this, &TForm2::GotoDifference);
   }
-  paramsWindow_->ShowParameters(ListParameters(doc_.edited, options));
+  paramsWindow_->ShowParameters(ListParameters(doc_.AsShown(), options));
   paramsWindow_->show();
   paramsWindow_->raise();
   paramsWindow_->activateWindow();

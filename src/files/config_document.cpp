@@ -25,9 +25,14 @@ void ConfigDocument::Loaded(const std::string& path) {
 
 void ConfigDocument::Stored() { TakeBaseline(); }
 
-T_Command_DEVICE ConfigDocument::AsWritten() const {
+T_Command_DEVICE ConfigDocument::AsShown() const {
   T_Command_DEVICE copy = edited;
   if (pendingEdits_) pendingEdits_(copy);
+  return copy;
+}
+
+T_Command_DEVICE ConfigDocument::AsWritten() const {
+  T_Command_DEVICE copy = AsShown();
   EnforceRowRules(copy);
   return copy;
 }

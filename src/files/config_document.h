@@ -45,6 +45,9 @@ class ConfigDocument {
 
   // The model's text as last loaded, saved, written or reset.
   const std::string& BaselineText() const { return baseline_; }
+  // The model as the views show it, on a copy: the values edited but not yet
+  // stored put in.
+  T_Command_DEVICE AsShown() const;
   // The model as a save would write it, on a copy: the values edited but not
   // yet stored put in, then the unload rules (EnforceRowRules).
   T_Command_DEVICE AsWritten() const;

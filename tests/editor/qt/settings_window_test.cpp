@@ -18,7 +18,9 @@ TEST_F(SettingsWindowTest, TheDialogWritesTheWindowsOwnStore) {
   TForm2Options options = Options();
   options.settings = store;
   Start(options);
-  // Told only after the window (and its dialog) were made.
+  // The dialog is made and shown once before the store is told whom to tell.
+  modals.Then([](QDialog* d) { d->reject(); });
+  Find<QPushButton>("B_Config")->click();
   QStringList told;
   store->SetNotifier([&told](const QString& what, const QString&) { told << what; });
 
