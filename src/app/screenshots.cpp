@@ -3,6 +3,8 @@
 // list mode. Not part of the product.
 // Usage: kestrin-screenshots OUT_DIR CONFIG_FILE
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -13,6 +15,7 @@
 
 #include "gui/widgets/hints.h"
 #include "editor/compare_window.h"
+#include "editor/params_window.h"
 #include "editor/tform2.h"
 #include "files/qt/list_file_config.h"
 #include "model/writer.h"
@@ -108,6 +111,21 @@ int main(int argc, char** argv) {
   if (window.CompareWithFile(config)) {
     ok &= Save(*window.CompareView(), out, QStringLiteral("compare-same"));
     window.CompareView()->close();
+  } else {
+    ok = false;
+  }
+
+  // Every parameter, then only what differs from the defaults.
+  window.ShowAllParameters();
+  if (kestrin::ParamsWindow* params = window.ParamsView()) {
+    ok &= Save(*params, out, QStringLiteral("params-all"));
+    params->ChangedOnly()->setChecked(true);
+    ok &= Save(*params, out, QStringLiteral("params-changed"));
+    params->FindField()->setText(QStringLiteral("шлейф тип"));
+    ok &= Save(*params, out, QStringLiteral("params-find"));
+    params->FindField()->clear();
+    params->ChangedOnly()->setChecked(false);
+    params->close();
   } else {
     ok = false;
   }

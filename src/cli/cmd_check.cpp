@@ -14,7 +14,7 @@ namespace kestrin::cli {
 namespace {
 
 int RunCheck(Context& ctx) {
-  auto opts = ParseOptions(ctx, {"--key"}, {});
+  auto opts = ParseOptions(ctx, {"--key"}, {"--as-saved"});
   if (!opts) return kExitBadInput;
   if (opts->positional.empty()) {
     ctx.err << "kestrin-cfg check: нужен хотя бы один файл\n";
@@ -49,7 +49,11 @@ int RunCheck(Context& ctx) {
     LoadConfigText(std::move(text), model);
     // As the window does after a load: the key that opened a container
     // stands in for a missing file key.
-    CompleteKeys(model, container && key ? Utf8ToCp1251(*key) : std::string());
+    const std::string containerKey = container && key ? Utf8ToCp1251(*key) : std::string();
+    if (opts->Has("--as-saved"))
+      ApplyAsSaved(model, containerKey);
+    else
+      CompleteKeys(model, containerKey);
     for (const CheckViolation& v : ReportViolations(model)) {
       found = true;
       ctx.out << OutputField(path) << '\t' << OutputField(v.groupName) << '\t' << OutputField(v.itemName)
@@ -65,14 +69,16 @@ int RunCheck(Context& ctx) {
 
 const Command kCheckCommand = {
     "check", "проверить файлы конфигурации по правилам перед сохранением",
-    "Использование: kestrin-cfg check ФАЙЛ... [--key КЛЮЧ]\n\n"
+    "Использование: kestrin-cfg check ФАЙЛ... [--key КЛЮЧ] [--as-saved]\n\n"
     "Проверяет каждый файл по правилам, которые конфигуратор применяет перед\n"
-    "сохранением, ничего не меняя. Для каждого нарушения выводится строка:\n"
+    "сохранением, ничего не меняя (без --as-saved - файл как прочитан, с\n"
+    "--as-saved - то, что сообщит сохранение в конфигураторе, открывшем этот\n"
+    "файл). Для каждого нарушения выводится строка:\n"
     "  ФАЙЛ<TAB>группа<TAB>элемент<TAB>ошибка<TAB>рекомендация\n"
     "(первое нарушенное правило каждого элемента каждой группы). Знаки табуляции\n"
     "и концы строк внутри полей (и в имени файла) заменяются пробелами.\n"
     "  --key КЛЮЧ  ключ для зашифрованных контейнеров (*.cry); \"-\" - прочитать\n"
-    "              ключ из стандартного ввода\n"
+    "              ключ из стандартного ввода\n" KESTRIN_AS_SAVED_HELP
     "Код возврата: 0 - нарушений нет, 1 - найдены нарушения,\n"
     "2 - файл не прочитан, 3 - неверный ключ контейнера.\n",
     RunCheck};

@@ -42,11 +42,35 @@ int LoadSide(Context& ctx, const std::string& path, const std::optional<std::str
   return kExitOk;
 }
 
+int PrintDifferences(Context& ctx, const Options& opts, const T_Command_DEVICE& a,
+                     const T_Command_DEVICE& b) {
+  DiffOptions options;
+  options.showCodes = opts.Has("--show-codes");
+  const std::vector<ConfigDifference> differences = DiffConfigurations(a, b, options);
+  for (const ConfigDifference& d : differences) {
+    ctx.out << d.tabName << '\t' << OutputField(d.parameter) << '\t' << OutputField(d.valueA) << '\t' << OutputField(d.valueB)
+            << '\n';
+  }
+  ctx.out.flush();
+  return differences.empty() ? kExitOk : kExitFound;
+}
+
+int RunDiffWithDefaults(Context& ctx, const Options& opts) {
+  T_Command_DEVICE defaults;
+  defaults.SetDefaults();
+  CompleteKeys(defaults, std::string());  // as a file of the defaults reads
+  T_Command_DEVICE b;
+  const std::optional<std::string> key = opts.Value("--key");
+  if (int rc = LoadSide(ctx, opts.positional[0], key, "--key", b); rc != kExitOk) return rc;
+  return PrintDifferences(ctx, opts, defaults, b);
+}
+
 int RunDiff(Context& ctx) {
   auto opts = ParseOptions(ctx, {"--key", "--key-b"}, {"--show-codes"});
   if (!opts) return kExitBadInput;
+  if (opts->positional.size() == 1 && !opts->Has("--key-b")) return RunDiffWithDefaults(ctx, *opts);
   if (opts->positional.size() != 2) {
-    ctx.err << "kestrin-cfg diff: нужны ровно два файла\n";
+    ctx.err << "kestrin-cfg diff: нужны один или два файла\n";
     return kExitBadInput;
   }
   // Standard input is read in the order A, B when both keys are "-".
@@ -61,27 +85,22 @@ int RunDiff(Context& ctx) {
   T_Command_DEVICE b;
   if (int rc = LoadSide(ctx, opts->positional[0], keyA, "--key", a); rc != kExitOk) return rc;
   if (int rc = LoadSide(ctx, opts->positional[1], keyB, keyOptionB, b); rc != kExitOk) return rc;
-
-  DiffOptions options;
-  options.showCodes = opts->Has("--show-codes");
-  const std::vector<ConfigDifference> differences = DiffConfigurations(a, b, options);
-  for (const ConfigDifference& d : differences) {
-    ctx.out << d.tabName << '\t' << OutputField(d.parameter) << '\t' << OutputField(d.valueA) << '\t' << OutputField(d.valueB)
-            << '\n';
-  }
-  ctx.out.flush();
-  return differences.empty() ? kExitOk : kExitFound;
+  return PrintDifferences(ctx, *opts, a, b);
 }
+
 
 }  // namespace
 
 const Command kDiffCommand = {
     "diff", "сравнить две конфигурации по параметрам вкладок",
     "Использование: kestrin-cfg diff ФАЙЛ_A ФАЙЛ_B [--key КЛЮЧ] [--key-b КЛЮЧ]\n"
-    "                                [--show-codes]\n\n"
+    "                                [--show-codes]\n"
+    "               kestrin-cfg diff ФАЙЛ [--key КЛЮЧ] [--show-codes]\n\n"
     "Читает обе конфигурации (файлы или зашифрованные контейнеры) и для каждого\n"
     "параметра, который различается, выводит строку в порядке вкладок:\n"
     "  вкладка<TAB>параметр<TAB>значение в A<TAB>значение в B\n"
+    "С одним файлом A - конфигурация по умолчанию (как файл, записанный\n"
+    "kestrin-cfg defaults), B - этот файл.\n"
     "Значения выводятся так, как их показывает окно: типы - текстами списков,\n"
     "разделы - диапазонами (1-3,5), коды ключей скрыты звёздочками.\n"
     "Знаки табуляции внутри значений заменяются пробелами.\n"

@@ -37,7 +37,8 @@ void EnsureGuiApplication() {
 }
 
 int RunReport(Context& ctx) {
-  auto opts = ParseOneArgument(ctx, "report", "нужен ровно один файл", {"-o", "--key", "--date"}, {});
+  auto opts = ParseOneArgument(ctx, "report", "нужен ровно один файл", {"-o", "--key", "--date"},
+                               {"--as-saved"});
   if (!opts) return kExitBadInput;
   T_Command_DEVICE model;
   if (int rc = LoadInputModel(ctx, *opts, model); rc != kExitOk) return rc;
@@ -56,15 +57,17 @@ int RunReport(Context& ctx) {
 
 const Command kReportCommand = {
     "report", "отчёт о конфигурации для печати (PDF, A4)",
-    "Использование: kestrin-cfg report ФАЙЛ -o ОТЧЕТ.pdf [--key КЛЮЧ] [--date ДАТА]\n\n"
+    "Использование: kestrin-cfg report ФАЙЛ -o ОТЧЕТ.pdf [--key КЛЮЧ] [--date ДАТА]\n"
+    "                          [--as-saved]\n\n"
     "Строит печатный отчёт о конфигурации (все параметры, 250 ключей, строка\n"
-    "подписи) и записывает его в PDF формата A4.\n"
+    "подписи) и записывает его в PDF формата A4: без --as-saved - файл как\n"
+    "прочитан, с --as-saved - то, что напечатает конфигуратор, открыв этот файл.\n"
     "  -o ФАЙЛ      записать PDF в файл (замена атомарная) вместо стандартного вывода\n"
     "  --key КЛЮЧ   ключ для зашифрованного контейнера (*.cry); \"-\" - прочитать\n"
     "               ключ из стандартного ввода\n"
     "  --date ДАТА  дата печати в отчёте (по умолчанию сегодняшняя, в кратком\n"
     "               формате системы; без языковой настройки, LANG=C, -\n"
-    "               в русском: 10.12.2026)\n",
+    "               в русском: 10.12.2026)\n" KESTRIN_AS_SAVED_HELP,
     RunReport};
 
 }  // namespace kestrin::cli

@@ -22,7 +22,8 @@ int RunDefaults(Context& ctx) {
 }
 
 int RunNormalize(Context& ctx) {
-  auto opts = ParseOneArgument(ctx, "normalize", "нужен ровно один файл", {"-o", "--key"}, {});
+  auto opts = ParseOneArgument(ctx, "normalize", "нужен ровно один файл", {"-o", "--key"},
+                               {"--as-saved"});
   if (!opts) return kExitBadInput;
   T_Command_DEVICE model;
   if (int rc = LoadInputModel(ctx, *opts, model); rc != kExitOk) return rc;
@@ -40,12 +41,14 @@ const Command kDefaultsCommand = {
 
 const Command kNormalizeCommand = {
     "normalize", "прочитать файл конфигурации и записать его заново",
-    "Использование: kestrin-cfg normalize ФАЙЛ [-o ФАЙЛ] [--key КЛЮЧ]\n\n"
+    "Использование: kestrin-cfg normalize ФАЙЛ [-o ФАЙЛ] [--key КЛЮЧ] [--as-saved]\n\n"
     "Загружает файл, сбрасывает конфигурацию к значениям по умолчанию, читает файл\n"
-    "и выводит текст конфигурации так, как его сохраняет конфигуратор.\n"
+    "и выводит текст конфигурации в том виде, в каком его пишет конфигуратор\n"
+    "(без --as-saved - значения файла как прочитаны; с --as-saved - байт в байт\n"
+    "то, что сохранит конфигуратор, открыв этот файл).\n"
     "  -o ФАЙЛ     записать в файл (замена атомарная) вместо стандартного вывода\n"
     "  --key КЛЮЧ  ключ для зашифрованного контейнера (*.cry); \"-\" - прочитать\n"
-    "              ключ из стандартного ввода\n",
+    "              ключ из стандартного ввода\n" KESTRIN_AS_SAVED_HELP,
     RunNormalize};
 
 }  // namespace kestrin::cli

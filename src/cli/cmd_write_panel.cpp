@@ -11,7 +11,6 @@
 #include "files/workflow.h"
 #include "model/codec.h"
 #include "model/reader.h"
-#include "model/tab_rules.h"
 #include "model/writer.h"
 #include "report/checks.h"
 
@@ -62,8 +61,8 @@ int PreparedText(Context& ctx, const Options& opts, std::string& text) {
   if (int rc = LoadInputText(ctx, path, once, loaded); rc != kExitOk) return rc;
   T_Command_DEVICE model;
   LoadConfigText(loaded, model);
-  CompleteKeys(model, IsContainerInput(path) && key ? Utf8ToCp1251(*key) : std::string());
-  EnforceRowRules(model);
+  // What the window's write makes of the file as opened.
+  ApplyAsSaved(model, IsContainerInput(path) && key ? Utf8ToCp1251(*key) : std::string());
   bool found = false;
   for (const CheckViolation& v : ReportViolations(model)) {
     found = true;

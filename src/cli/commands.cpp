@@ -11,6 +11,7 @@ const std::vector<Command>& Commands() {
       kCheckCommand,
       kListCommand,
       kDiffCommand,
+      kParamsCommand,
       kKeysExportCommand,
       kKeysImportCommand,
       kWritePanelCommand,

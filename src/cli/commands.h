@@ -16,7 +16,20 @@ std::optional<Options> ParseOneArgument(Context& ctx, const char* command, const
 
 // The configuration file of that argument (a container with its --key) read
 // into model; on failure the message is printed and the exit status returned.
+// With --as-saved the model is then made what the window's save of the file
+// as opened would write (ApplyAsSaved).
 int LoadInputModel(Context& ctx, const Options& opts, T_Command_DEVICE& model);
+
+// The help lines of --as-saved, shared by the commands that take it (a
+// literal, so that it joins each command's help text).
+#define KESTRIN_AS_SAVED_HELP                                                       \
+  "  --as-saved  сначала сделать с файлом то, что конфигуратор делает с открытым\n"  \
+  "              файлом, когда сохраняет, записывает в устройство или печатает\n"  \
+  "              его: задержки и разделы шлейфов и реле по их типу\n"             \
+  "              (неиспользуемый шлейф выходит из раздела, нулевая задержка\n"     \
+  "              становится значением по умолчанию, реле \"ЗАМОК\" оставляет\n"    \
+  "              наименьший раздел); пустой ключ файла берёт прежний ключ или\n"   \
+  "              ключ контейнера\n"
 
 // One declaration per command; each lives in its own cmd_*.cpp file.
 extern const Command kDefaultsCommand;
@@ -26,6 +39,7 @@ extern const Command kInfoCommand;
 extern const Command kCheckCommand;
 extern const Command kListCommand;
 extern const Command kDiffCommand;
+extern const Command kParamsCommand;
 extern const Command kKeysExportCommand;
 extern const Command kKeysImportCommand;
 extern const Command kWritePanelCommand;

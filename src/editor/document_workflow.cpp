@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "files/file_bytes.h"
+#include "files/config_load.h"
 #include "files/qt/crypto_load.h"
 #include "files/qt/save_file.h"
 #include "gui/dialogs/form_ok_message.h"
@@ -38,28 +38,24 @@ void DocumentWorkflow::Confirm(const MessagePair& pair) {
                     false);
 }
 
-bool DocumentWorkflow::LoadPlainFile(const QString& path) {
-  std::string bytes;
-  // Folders, devices and oversized files are refused before anything changes.
-  if (ReadFileBytes(path.toStdString(), bytes) != ReadStatus::Ok) {
-    ShowError(kMsgCannotOpen);
-    return false;
-  }
-  doc_.text.SetBytes(bytes);
-  doc_.LoadFormFromFile(std::string());
-  return true;
-}
-
 bool DocumentWorkflow::Open(const QString& path, const std::string& firstKey) {
-  if (IsContainerPath(path.toStdString())) {
-    std::string key = firstKey;
-    if (!CryptoLoadFromFile(path, key, doc_, messages_)) {
+  std::string key = firstKey;
+  const ContainerPrompt prompt = [this](const std::string& file, std::string& tried,
+                                        TextBuffer& text) {
+    return CryptoLoadFromFile(QString::fromStdString(file), tried, text, messages_,
+                              doc_.lastAppliedKey);
+  };
+  switch (LoadConfigFile(path.toStdString(), prompt, key, doc_.text, doc_.lexPipe,
+                         doc_.scratchElement, doc_.edited)) {
+    case LoadStatus::Loaded:
+      break;
+    case LoadStatus::CannotOpen:
+      // Folders, devices and oversized files are refused before anything changes.
+      ShowError(kMsgCannotOpen);
+      return false;
+    case LoadStatus::NoContainerText:
       doc_.text.Clear();
       return false;
-    }
-    doc_.LoadFormFromFile(key);
-  } else if (!LoadPlainFile(path)) {
-    return false;
   }
   doc_.Loaded(QFileInfo(path).absoluteFilePath().toStdString());
   return true;

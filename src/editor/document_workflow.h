@@ -73,7 +73,6 @@ class DocumentWorkflow {
   bool Print(QWidget* parent);
 
  private:
-  bool LoadPlainFile(const QString& path);
   bool WriteWithMessages(const QString& path, const QByteArray& bytes, bool clockFile);
   void ShowError(const MessagePair& pair);
   void Confirm(const MessagePair& pair);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -91,37 +92,74 @@ QString ItemHelp(const QString& text) {
 // ---- GridEditor ----
 
 // While its editor is open every mouse press of the application passes here
-// first: a press outside the editor closes it, storing its value, and then
-// goes on to where it was aimed.
+// first, as if the editor held the mouse capture: a press outside the editor
+// closes it, storing its value, and does nothing else (the press and its
+// release never reach what was under the pointer).
 class GridEditor::OutsideClicks : public QObject {
  public:
   explicit OutsideClicks(GridEditor* editor) : editor_(editor) {}
-  ~OutsideClicks() override { Disarm(); }
+  ~OutsideClicks() override { Remove(); }
   void Arm() {
-    if (!armed_) qApp->installEventFilter(this);
-    armed_ = true;
+    if (!installed_) qApp->installEventFilter(this);
+    installed_ = armed_ = true;
+    closing_ = false;
+    doubleClick_.invalidate();
   }
+  // The editor lost the focus to a mouse press, which is still on its way.
+  void ExpectPress() { closing_ = true; }
   void Disarm() {
-    if (armed_) qApp->removeEventFilter(this);
     armed_ = false;
+    if (!closing_) Remove();
   }
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override {
-    if ((e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick) &&
-        o->isWidgetType()) {
+    if (!o->isWidgetType()) return false;
+    const QEvent::Type type = e->type();
+    if (!armed_) {
+      // The press that took the focus away ends here; the grid has it back.
+      if (type == QEvent::MouseButtonPress && closing_ && !doubleClick_.isValid()) {
+        doubleClick_.start();
+        if (editor_->Grid()->isVisible()) editor_->Grid()->setFocus(Qt::OtherFocusReason);
+        return true;
+      }
+      // What follows the closing press: its release, and the second half
+      // of a double click.
+      if (type == QEvent::MouseButtonRelease) return true;
+      if (type == QEvent::MouseButtonDblClick && doubleClick_.isValid() &&
+          doubleClick_.elapsed() <= QApplication::doubleClickInterval()) {
+        return true;
+      }
+      if (type == QEvent::MouseButtonPress) Remove();
+      return false;
+    }
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
       auto* w = static_cast<QWidget*>(o);
       QWidget* ed = editor_->Widget();
       // A drop-down list closes itself through its own popup.
       const bool list = editor_->Kind() == EditorKind::List;
-      if (!list && w != ed && !ed->isAncestorOf(w)) editor_->Finish(true);
+      if (!list && w != ed && !ed->isAncestorOf(w)) {
+        closing_ = true;
+        doubleClick_.start();
+        editor_->Finish(true);
+        return true;
+      }
     }
     return false;
   }
 
  private:
+  void Remove() {
+    if (installed_) qApp->removeEventFilter(this);
+    installed_ = armed_ = closing_ = false;
+    doubleClick_.invalidate();
+  }
+
   GridEditor* editor_;
+  bool installed_ = false;
   bool armed_ = false;
+  bool closing_ = false;  // closed by a press: its release is still to come
+  QElapsedTimer doubleClick_;
 };
 
 GridEditor::GridEditor(EditorKind kind, StringGrid* grid)
@@ -137,11 +175,17 @@ void GridEditor::Open(const QString& tunedText) {
   r.setSize(r.size() + QSize(1, 1));
   placed_ = true;
   open_ = true;
+  openedRow_ = row;
   // Focus colouring elsewhere may have repainted the editor since last time.
   PaintYellow(Widget());
   OpenOver(r, g->Cell(col, row), tunedText);
   Widget()->raise();
   outsideClicks_->Arm();
+}
+
+void GridEditor::FinishOnFocusOut(const QFocusEvent* e) {
+  if (e->reason() == Qt::MouseFocusReason) outsideClicks_->ExpectPress();
+  Finish(false);
 }
 
 void GridEditor::Finish(bool refocusGrid) {
@@ -215,7 +259,7 @@ void GridLineEdit::keyPressEvent(QKeyEvent* e) {
 
 void GridLineEdit::focusOutEvent(QFocusEvent* e) {
   QLineEdit::focusOutEvent(e);
-  if (IsOpen() && EndsEditing(e)) Finish(false);
+  if (IsOpen() && EndsEditing(e)) FinishOnFocusOut(e);
 }
 
 void GridLineEdit::OpenOver(const QRect& cellRect, const QString& cellText, const QString& tunedText) {
@@ -308,7 +352,7 @@ void GridComboBox::paintEvent(QPaintEvent*) {
 
 void GridComboBox::focusOutEvent(QFocusEvent* e) {
   QComboBox::focusOutEvent(e);
-  if (IsOpen() && EndsEditing(e) && !view()->isVisible()) Finish(false);
+  if (IsOpen() && EndsEditing(e) && !view()->isVisible()) FinishOnFocusOut(e);
 }
 
 void GridComboBox::OpenOver(const QRect& cellRect, const QString& cellText, const QString&) {
@@ -375,7 +419,7 @@ void GridCheckList::mouseDoubleClickEvent(QMouseEvent* e) {
 
 void GridCheckList::focusOutEvent(QFocusEvent* e) {
   QListWidget::focusOutEvent(e);
-  if (IsOpen() && EndsEditing(e)) Finish(false);
+  if (IsOpen() && EndsEditing(e)) FinishOnFocusOut(e);
 }
 
 void GridCheckList::OpenOver(const QRect& cellRect, const QString& cellText, const QString&) {
@@ -472,7 +516,7 @@ void SG_Open_Edit(StringGrid* grid) {
 
 void OnStore(GridEditor* editor, std::function<void(int row)> store) {
   editor->onExit = [store = std::move(store)](GridEditor* e) {
-    if (e->Placed()) store(e->Grid()->Row());
+    if (e->Placed()) store(e->OpenedRow());
   };
 }
 

@@ -17,6 +17,7 @@
 #include "model/partition_set.h"
 #include "editor/string_grid.h"
 
+class QFocusEvent;
 class QLabel;
 
 namespace kestrin {
@@ -37,6 +38,9 @@ class GridEditor {
   StringGrid* Grid() const { return grid_; }
   bool Placed() const { return placed_; }
   bool IsOpen() const { return open_; }
+  // The grid row the editor was laid over (0 before the first opening): the
+  // current cell may have moved on by the time the editor closes.
+  int OpenedRow() const { return openedRow_; }
   virtual QWidget* Widget() = 0;
 
   std::function<void(GridEditor*)> onExit;
@@ -48,6 +52,9 @@ class GridEditor {
   void Finish(bool refocusGrid);
 
  protected:
+  // Finish for a focus lost to another control of the window; a mouse press
+  // that took the focus goes no further.
+  void FinishOnFocusOut(const QFocusEvent* e);
   virtual void OpenOver(const QRect& cellRect, const QString& cellText, const QString& tunedText) = 0;
   virtual void AfterHide() {}
 
@@ -58,6 +65,7 @@ class GridEditor {
   StringGrid* grid_;
   bool placed_ = false;
   bool open_ = false;
+  int openedRow_ = 0;
   bool finishing_ = false;
   std::unique_ptr<OutsideClicks> outsideClicks_;
 };

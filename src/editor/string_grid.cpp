@@ -39,9 +39,50 @@ class GridCellDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
+GridCells::GridCells(int rows, int cols, QObject* parent)
+    : QAbstractTableModel(parent),
+      rows_(rows),
+      cols_(cols),
+      cells_(static_cast<size_t>(rows * cols)),
+      headers_(static_cast<size_t>(cols)) {}
+
+int GridCells::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+
+int GridCells::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : cols_; }
+
+QVariant GridCells::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
+  return Text(index.row(), index.column());
+}
+
+QVariant GridCells::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole || section < 0) return {};
+  if (orientation == Qt::Vertical) return section + 1;
+  return section < cols_ ? QVariant(Header(section)) : QVariant();
+}
+
+Qt::ItemFlags GridCells::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return Qt::NoItemFlags;
+  return index.column() == 0 ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+void GridCells::SetText(int row, int col, const QString& text) {
+  QString& cell = cells_[static_cast<size_t>(row * cols_ + col)];
+  if (cell == text) return;
+  cell = text;
+  const QModelIndex at = index(row, col);
+  emit dataChanged(at, at, {Qt::DisplayRole, Qt::EditRole});
+}
+
+void GridCells::SetHeader(int col, const QString& text) {
+  headers_[static_cast<size_t>(col)] = text;
+  emit headerDataChanged(Qt::Horizontal, col, col);
+}
+
 StringGrid::StringGrid(int rows, int cols, const QString& name, QWidget* parent)
-    : QTableWidget(rows - 1, cols, parent) {
+    : QTableView(parent), cells_(new GridCells(rows - 1, cols, this)) {
   setObjectName(name);
+  setModel(cells_);
   verticalHeader()->hide();
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   horizontalHeader()->setHighlightSections(false);
@@ -56,16 +97,14 @@ StringGrid::StringGrid(int rows, int cols, const QString& name, QWidget* parent)
   setFont(f);
   columnEditors_.resize(static_cast<size_t>(cols));
   slots_.assign(static_cast<size_t>(rows * cols), nullptr);
-  for (int c = 0; c < cols; ++c) {
-    setHorizontalHeaderItem(c, new QTableWidgetItem());
-    for (int r = 0; r < rows - 1; ++r) {
-      auto* item = new QTableWidgetItem();
-      item->setFlags(c == 0 ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-      setItem(r, c, item);
-    }
-  }
   setItemDelegate(new GridCellDelegate(this));
-  connect(this, &QTableWidget::currentCellChanged, this, [this] { SG_SelectCell(this); });
+  // Told by the grid itself, so that blocking the grid's signals keeps it quiet.
+  connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this] { emit currentCellChanged(); });
+  connect(this, &StringGrid::currentCellChanged, this, [this] { SG_SelectCell(this); });
+  connect(cells_, &GridCells::dataChanged, this, [this](const QModelIndex& at) {
+    emit cellTextChanged(at.column(), at.row() + 1);
+  });
   // An editor lies over its cell: scrolling the grid away closes it, storing.
   auto closeOnScroll = [this] {
     if (GridEditor* open = OpenEditor()) open->Finish(true);
@@ -86,19 +125,17 @@ StringGrid::~StringGrid() {
 }
 
 QString StringGrid::Cell(int col, int row) const {
-  if (col < 0 || col >= columnCount()) return {};
-  if (row == 0) return horizontalHeaderItem(col) ? horizontalHeaderItem(col)->text() : QString();
-  const QTableWidgetItem* it = item(row - 1, col);
-  return it ? it->text() : QString();
+  if (col < 0 || col >= columnCount() || row < 0 || row > rowCount()) return {};
+  return row == 0 ? cells_->Header(col) : cells_->Text(row - 1, col);
 }
 
 void StringGrid::SetCell(int col, int row, const QString& text) {
   if (col < 0 || col >= columnCount() || row < 0 || row > rowCount()) return;
   if (row == 0) {
-    horizontalHeaderItem(col)->setText(text);
+    cells_->SetHeader(col, text);
     return;
   }
-  item(row - 1, col)->setText(text);
+  cells_->SetText(row - 1, col, text);
 }
 
 int StringGrid::Row() const { return currentRow() + 1; }
@@ -182,21 +219,21 @@ void StringGrid::keyPressEvent(QKeyEvent* e) {
     e->accept();
     return;
   }
-  QTableWidget::keyPressEvent(e);
+  QTableView::keyPressEvent(e);
 }
 
 void StringGrid::mouseDoubleClickEvent(QMouseEvent* e) {
-  QTableWidget::mouseDoubleClickEvent(e);
+  QTableView::mouseDoubleClickEvent(e);
   if (indexAt(e->position().toPoint()).isValid()) SG_Open_Edit(this);
 }
 
 void StringGrid::focusInEvent(QFocusEvent* e) {
-  QTableWidget::focusInEvent(e);
+  QTableView::focusInEvent(e);
   viewport()->update();
 }
 
 void StringGrid::focusOutEvent(QFocusEvent* e) {
-  QTableWidget::focusOutEvent(e);
+  QTableView::focusOutEvent(e);
   viewport()->update();
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // A string grid: row 0 is its header (the Qt horizontal header), rows 1..
 // are data rows (Qt rows 0..), column 0 is the number column. Each cell has
-// a slot naming the editor that serves it (see grid_editors.h).
-#include <QTableWidget>
+// a slot naming the editor that serves it (see grid_editors.h). The grid is
+// a view over a table of its cells' texts.
+#include <QAbstractTableModel>
+#include <QTableView>
 #include <functional>
 #include <initializer_list>
 #include <vector>
@@ -11,15 +13,48 @@ namespace kestrin {
 
 class GridEditor;
 
+// The texts of a grid: its header row and its data cells. The number column
+// can be neither selected nor edited; no cell is edited through the model.
+class GridCells : public QAbstractTableModel {
+  Q_OBJECT
+ public:
+  GridCells(int rows, int cols, QObject* parent);
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+  const QString& Text(int row, int col) const { return cells_[static_cast<size_t>(row * cols_ + col)]; }
+  // A changed text is announced (dataChanged); the same text is not.
+  void SetText(int row, int col, const QString& text);
+  const QString& Header(int col) const { return headers_[static_cast<size_t>(col)]; }
+  void SetHeader(int col, const QString& text);
+
+ private:
+  int rows_;
+  int cols_;
+  std::vector<QString> cells_;
+  std::vector<QString> headers_;
+};
+
 // Draws a grid cell: the owning tab decides colours and text placement.
 using CellPainter = std::function<void(QPainter*, const QRect&, int col, int row, bool inUse)>;
 
-class StringGrid : public QTableWidget {
+class StringGrid : public QTableView {
   Q_OBJECT
  public:
   // rows counts the header row, as the grid's row numbers do.
   StringGrid(int rows, int cols, const QString& name, QWidget* parent);
   ~StringGrid() override;
+
+  // Qt's counts and current cell (data rows from 0).
+  int rowCount() const { return cells_->rowCount(); }
+  int columnCount() const { return cells_->columnCount(); }
+  int currentRow() const { return currentIndex().row(); }
+  int currentColumn() const { return currentIndex().column(); }
+  void setCurrentCell(int row, int col) { setCurrentIndex(cells_->index(row, col)); }
+  GridCells* Cells() const { return cells_; }
 
   int Rows() const { return rowCount() + 1; }
   QString Cell(int col, int row) const;
@@ -56,6 +91,12 @@ class StringGrid : public QTableWidget {
   // Draws text before "|" the usual way: centred, or from half an "8" when left.
   static void DrawCellText(QPainter* p, const QRect& r, const QString& text, bool left);
 
+ signals:
+  // A data cell shows another text (row from 1, as the grid counts).
+  void cellTextChanged(int col, int row);
+  // Another cell became current.
+  void currentCellChanged();
+
  protected:
   void keyPressEvent(QKeyEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
@@ -63,6 +104,7 @@ class StringGrid : public QTableWidget {
   void focusOutEvent(QFocusEvent* e) override;
 
  private:
+  GridCells* cells_;
   std::vector<std::vector<GridEditor*>> columnEditors_;
   std::vector<GridEditor*> slots_;
 };

@@ -133,10 +133,10 @@ void TabCommon::Redraw() {
   SetTextUnfiltered(E_Common_Password, ToQ(Model().GetPasswordCommand()));
 }
 
-void TabCommon::UnLoad() {
-  Model().SetFileKey(FromQ(E_Common_KEY->text()));
-  Model().SetOldFileKey(FromQ(E_Common_KEYOld->text()));
-  Model().SetPasswordCommand(FromQ(E_Common_Password->text()));
+void TabCommon::FieldsInto(T_Command_DEVICE& m) const {
+  m.SetFileKey(FromQ(E_Common_KEY->text()));
+  m.SetOldFileKey(FromQ(E_Common_KEYOld->text()));
+  m.SetPasswordCommand(FromQ(E_Common_Password->text()));
 }
 
 }  // namespace kestrin

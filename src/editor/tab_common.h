@@ -18,7 +18,7 @@ class TabCommon : public TabSheet {
   explicit TabCommon(T_Command_DEVICE& model, QWidget* parent = nullptr);
   void Create() override;   // Create_Common
   void Redraw() override;   // Redraw_Common
-  void UnLoad() override;   // UnLoad_Common
+  void FieldsInto(T_Command_DEVICE& m) const override;  // UnLoad_Common
   // Moves the guard-device and common-mode groups of "Режимы" onto this tab,
   // below the password (done once; later calls do nothing).
   void AdoptModeGroups(TabMode& mode);

@@ -24,8 +24,9 @@ namespace kestrin {
 
 namespace {
 
-// The siren's one-cell grid: a click, a double click or Enter opens the
-// partition list; every other key is swallowed.
+// The siren's one-cell grid: a left click on its cell (pressed and released
+// there), a double click or Enter opens the partition list; every other key
+// is swallowed.
 class OneCellGrid : public StringGrid {
  public:
   OneCellGrid(const QString& name, QWidget* parent) : StringGrid(2, 1, name, parent) {
@@ -52,9 +53,21 @@ class OneCellGrid : public StringGrid {
   }
   void mousePressEvent(QMouseEvent* e) override {
     StringGrid::mousePressEvent(e);
-    SetCurrent(0, 1);
-    SG_Open_Edit(this);
+    pressedOnCell_ = e->button() == Qt::LeftButton && OnCell(e);
   }
+  void mouseReleaseEvent(QMouseEvent* e) override {
+    StringGrid::mouseReleaseEvent(e);
+    const bool click = pressedOnCell_ && e->button() == Qt::LeftButton && OnCell(e);
+    pressedOnCell_ = false;
+    if (click) {
+      SetCurrent(0, 1);
+      SG_Open_Edit(this);
+    }
+  }
+
+ private:
+  bool OnCell(const QMouseEvent* e) const { return indexAt(e->position().toPoint()).isValid(); }
+  bool pressedOnCell_ = false;
 };
 
 QLineEdit* NumberField(const QString& name, QWidget* parent) {
@@ -129,7 +142,7 @@ TabIndic::TabIndic(T_Command_DEVICE& model, QWidget* parent) : TabSheet(model, "
   g->addWidget(CB_Indic_Zone, 1, 2, 1, 3, Qt::AlignLeft);
 
   auto* zum1 = MakeLabel("L_Indic_IntZummer_1", QStringLiteral("Уровень громкости встроенного зуммера (0..4)"), group);
-  TB_Indic_IntZummer = TrackBar("TB_Indic_IntZummer", 4, group);
+  TB_Indic_IntZummer = TrackBar("TB_Indic_IntZummer", kBuzzerVolumeMax, group);
   L_Indic_IntZummer_3 = MakeLabel("L_Indic_IntZummer_3", QStringLiteral(" (0)"), group);
   zum1->setBuddy(TB_Indic_IntZummer);
   g->addWidget(zum1, 2, 0);
@@ -250,8 +263,7 @@ void TabIndic::Redraw() {
   SG_Indic_Sirena_Parts->SetCell(0, 1, ToQ(FormatPartitionRanges(m.GetSirenPartitions())));
 }
 
-void TabIndic::UnLoad() {
-  T_Command_DEVICE& m = Model();
+void TabIndic::FieldsInto(T_Command_DEVICE& m) const {
   m.SetIndicatorTime(FieldNumber(FromQ(E_Indic_ExtIndic->text())));
   // No item chosen keeps the stored partition rather than writing -1.
   if (CB_Indic_Zone->currentIndex() >= 0) m.SetIndicatorPartition(CB_Indic_Zone->currentIndex());

@@ -20,7 +20,7 @@ class TabIndic : public TabSheet {
   explicit TabIndic(T_Command_DEVICE& model, QWidget* parent = nullptr);
   void Create() override;   // Create_Indic
   void Redraw() override;   // Redraw_Indic
-  void UnLoad() override;   // UnLoad_Indic
+  void FieldsInto(T_Command_DEVICE& m) const override;  // UnLoad_Indic
 
   QLineEdit* E_Indic_ExtIndic = nullptr;
   UpDown* UD_Indic_ExtIndic = nullptr;

@@ -161,7 +161,7 @@ void TabKeys::Keys_SaveParts(int key, PartitionSet set) {
 }
 
 void TabKeys::ShowDuplicateNotice(int key, int other) {
-  SG_Keys->scrollToItem(SG_Keys->item(key - 1, 3));
+  SG_Keys->scrollTo(SG_Keys->model()->index(key - 1, 3));
   ST_MessText->setGeometry(SG_Keys->CellRect(3, key).adjusted(1, 1, 1, 1));
   ST_MessText->setText(QStringLiteral("Повтор (ключ №%1)").arg(other));
   QFont f = SG_Keys->font();

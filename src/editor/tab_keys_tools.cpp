@@ -184,7 +184,7 @@ void TabKeys::GoToKey(int key) {
     const QSignalBlocker keepFocus(SG_Keys);
     SG_Keys->SetCurrent(col, key);
   }
-  SG_Keys->scrollToItem(SG_Keys->item(key - 1, col));
+  SG_Keys->scrollTo(SG_Keys->model()->index(key - 1, col));
   SG_Keys->viewport()->update();
 }
 

@@ -13,6 +13,7 @@
 #include "gui/widgets/input_filter_qt.h"
 #include "editor/tab_common.h"
 #include "editor/tab_util.h"
+#include "model/tab_rules.h"
 
 namespace kestrin {
 
@@ -83,7 +84,7 @@ TabMode::TabMode(T_Command_DEVICE& model, QWidget* parent) : TabSheet(model, "Ta
   auto* accel1 = MakeLabel("L_Mode_Accel1", QStringLiteral("Датчик удара/наклона"), GB_Mode_Common);
   TB_Mode_Accel = new QSlider(Qt::Horizontal, GB_Mode_Common);
   TB_Mode_Accel->setObjectName("TB_Mode_Accel");
-  TB_Mode_Accel->setRange(0, 5);
+  TB_Mode_Accel->setRange(0, kAccelSensitivityMax);
   TB_Mode_Accel->setSingleStep(1);
   TB_Mode_Accel->setPageStep(1);
   TB_Mode_Accel->setTickPosition(QSlider::TicksBelow);
@@ -206,8 +207,7 @@ void TabMode::Redraw() {
   TB_Mode_AccelChange();
 }
 
-void TabMode::UnLoad() {
-  T_Command_DEVICE& m = Model();
+void TabMode::FieldsInto(T_Command_DEVICE& m) const {
   m.SetKeyDisarmMode(CB_Mode_UnlockMode->isChecked());
   m.SetEntryMessageEnabled(CB_Mode_EnterEnable->isChecked());
   m.SetArmWithoutGprs(CB_Mode_LockNoIP->isChecked());

@@ -18,7 +18,7 @@ class TabMode : public TabSheet {
   explicit TabMode(T_Command_DEVICE& model, QWidget* parent = nullptr);
   void Create() override;   // Create_Mode
   void Redraw() override;   // Redraw_Mode
-  void UnLoad() override;   // UnLoad_Mode
+  void FieldsInto(T_Command_DEVICE& m) const override;  // UnLoad_Mode
 
   QGroupBox* GB_Mode_GuardDevice = nullptr;
   QGroupBox* GB_Mode_Common = nullptr;

@@ -93,8 +93,12 @@ void TabRele::Redraw() {
 
 void TabRele::UnLoad() {
   for (int r = 1; r <= kRelayCount; ++r) Reles_SaveType(r, Model().GetRelayType(r));
-  Model().SetPanicRelayEnabled(CB_Rele_ActiveKTS->isChecked());
-  Model().SetTamperRelayEnabled(CB_Rele_ActiveTamper->isChecked());
+  FieldsInto(Model());
+}
+
+void TabRele::FieldsInto(T_Command_DEVICE& m) const {
+  m.SetPanicRelayEnabled(CB_Rele_ActiveKTS->isChecked());
+  m.SetTamperRelayEnabled(CB_Rele_ActiveTamper->isChecked());
 }
 
 void TabRele::Reles_SaveType(int relay, int type) { ShowRow(relay, kestrin::Reles_SaveType(Model(), relay, type)); }

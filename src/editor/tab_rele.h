@@ -20,6 +20,7 @@ class TabRele : public TabSheet {
   void Create() override;   // Create_Rele
   void Redraw() override;   // Redraw_Rele
   void UnLoad() override;   // UnLoad_Rele
+  void FieldsInto(T_Command_DEVICE& m) const override;
 
   void Reles_SaveType(int relay, int type);
   void Reles_SaveDelay(int relay, int seconds);

@@ -103,7 +103,11 @@ void TabShleifs::Redraw() {
 
 void TabShleifs::UnLoad() {
   for (int l = 1; l <= kLoopCount; ++l) Shleifs_SaveType(l, Model().GetLoopType(l));
-  Model().SetAlarmRepeats(CB_Shleif_AlarmRepeat->currentIndex() < 0 ? 0 : CB_Shleif_AlarmRepeat->currentIndex());
+  FieldsInto(Model());
+}
+
+void TabShleifs::FieldsInto(T_Command_DEVICE& m) const {
+  m.SetAlarmRepeats(CB_Shleif_AlarmRepeat->currentIndex() < 0 ? 0 : CB_Shleif_AlarmRepeat->currentIndex());
 }
 
 void TabShleifs::Shleifs_SaveType(int loop, int type) { ShowRow(loop, kestrin::Shleifs_SaveType(Model(), loop, type)); }

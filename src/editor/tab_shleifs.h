@@ -19,6 +19,7 @@ class TabShleifs : public TabSheet {
   void Create() override;   // Create_Shleifs
   void Redraw() override;   // Redraw_Shleifs
   void UnLoad() override;   // UnLoad_Shleifs
+  void FieldsInto(T_Command_DEVICE& m) const override;
 
   void Shleifs_SaveType(int loop, int type);
   void Shleifs_SaveDelay(int loop, int seconds);

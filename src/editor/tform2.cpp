@@ -45,18 +45,7 @@ enum ButtonTagValue {
 
 }  // namespace
 
-QString TForm2::ButtonCaption(int tag) {
-  if (tag < 0) tag = -tag;
-  switch (tag) {
-    case kTagOpen: return QStringLiteral("Открыть");
-    case kTagPrint: return QStringLiteral("Печать");
-    case kTagSaveToDevice: return QStringLiteral("В устройство...");
-    case kTagSave: return QStringLiteral("Сохранить");
-    case kTagDefault: return QStringLiteral("По-умолчанию");
-    case kTagConfig: return QStringLiteral("Настройки");
-    default: return {};
-  }
-}
+QString TForm2::ButtonCaption(int tag) { return MainButtonCaption(tag); }
 
 TForm2::TForm2(TForm2Options options, QWidget* parent)
     : QMainWindow(parent), options_(std::move(options)) {
@@ -78,7 +67,7 @@ TForm2::TForm2(TForm2Options options, QWidget* parent)
   CreateCompanions();
 }
 
-TForm2::~TForm2() = default;
+TForm2::~TForm2() { UnwatchEdits(); }
 
 void TForm2::FormCreate() {
   // The models are program-wide; the window only sets its own things up here.
@@ -104,6 +93,7 @@ void TForm2::FormCreate() {
   layout->addWidget(buttonRow_);
   CreateShortcuts();
   CreateCompareCommand();
+  CreateParamsCommand();
 
   ConnectFocusTracking();
   WatchEdits();
@@ -240,10 +230,22 @@ void TForm2::CreateCompanions() {
   // (the tabs exist before the message service does).
   Tab_Keys->SetMessages(messages_);
   Tab_Keys->SetFileWriter(&workflow_->Writer());
-  formLogicalDisks_ = new TFormLogicalDisks(options_.drives, this);
-  formSelectPathTree_ = new TFormSelectPathTree(options_.drives, this);
-  dialogConfig_ = new TDialogConfig(settings_, hints_, formSelectPathTree_, *store_, this);
   messages_->PrepareKeyForOpening();
+}
+
+// The drive chooser and the settings dialog are made when first asked for:
+// most sessions never open them, and every start-up would pay for them.
+TFormLogicalDisks& TForm2::LogicalDisks() {
+  if (!formLogicalDisks_) formLogicalDisks_ = new TFormLogicalDisks(options_.drives, this);
+  return *formLogicalDisks_;
+}
+
+TDialogConfig& TForm2::ConfigDialog() {
+  if (!dialogConfig_) {
+    formSelectPathTree_ = new TFormSelectPathTree(options_.drives, this);
+    dialogConfig_ = new TDialogConfig(settings_, hints_, formSelectPathTree_, store_, this);
+  }
+  return *dialogConfig_;
 }
 
 void TForm2::SetTitle(const QString& path) {

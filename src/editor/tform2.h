@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,6 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QTimer;
-class QTableWidget;
 
 namespace kestrin {
 
@@ -32,6 +32,7 @@ class DriveList;
 class MessageService;
 class FileDialogs;
 class CompareWindow;
+class ParamsWindow;
 struct DiffLocator;
 class TabSheet;
 class TabCommon;
@@ -74,7 +75,8 @@ enum TabSlot {
 class TForm2 : public QMainWindow {
   Q_OBJECT
  public:
-  // Runs FormCreate, then creates the drive chooser, settings dialog and folder tree.
+  // Runs FormCreate, then the message service and the document's workflow
+  // (the drive chooser, settings dialog and folder tree when first asked for).
   explicit TForm2(TForm2Options options = {}, QWidget* parent = nullptr);
   ~TForm2() override;
 
@@ -99,8 +101,9 @@ class TForm2 : public QMainWindow {
   // The save command; true when the file was written.
   bool SaveConfiguration();
 
-  // Unsaved edits: the tabs' text differs from the one last loaded, saved,
-  // written or reset. Asking leaves the model as it was.
+  // Unsaved edits: the document's text (fields not yet left included)
+  // differs from the one last loaded, saved, written or reset. Asking
+  // changes nothing, neither the model nor what the tabs show.
   bool IsModified();
   // The title's "*" follows IsModified.
   void UpdateModifiedMark();
@@ -114,7 +117,12 @@ class TForm2 : public QMainWindow {
   // window. False when nothing was compared (unreadable, key given up on).
   bool CompareWithFile(const QString& path, const std::string& firstKey = {});
   CompareWindow* CompareView() const { return compareWindow_; }
-  // The shortcut of a command button by objectName (and "A_Compare"); empty otherwise.
+  // "Все параметры" (Ctrl+Shift+F): every parameter of the configuration as
+  // the tabs hold it, with its default, in a window of its own.
+  void ShowAllParameters();
+  ParamsWindow* ParamsView() const { return paramsWindow_; }
+  // The shortcut of a command button by objectName (and "A_Compare",
+  // "A_Params"); empty otherwise.
   static QKeySequence CommandShortcut(const QString& buttonName);
 
   // Loads a file as the open command does (container by extension). True when loaded.
@@ -160,8 +168,11 @@ class TForm2 : public QMainWindow {
   void CreateListMode();
   void AdoptModeGroups();
   void CreateCompanions();
+  TFormLogicalDisks& LogicalDisks();
+  TDialogConfig& ConfigDialog();
   void CreateShortcuts();
   void CreateCompareCommand();
+  void CreateParamsCommand();
   void CompareListRow(const QString& path, bool container);
   void GotoDifference(const DiffLocator& at);
   void FinishCellEditing();
@@ -172,20 +183,18 @@ class TForm2 : public QMainWindow {
   void PagesParamChange(int index);
   void ButtonVisible(bool editor);
   void ListOpenRequested(const QString& path, bool container);
-  void FallBackToDefaults();
-  // After an open: the text tab, the tabs, the status line and the title.
-  void ShowLoaded(int kind);
+  // After every load and reset (status: the status line's kind): the text
+  // tab, the tabs, the status line, the title and its mark. After a save or
+  // a panel write (no status): the title and its mark; the unload before it
+  // has shown the rows as written.
+  void ShowDocument(std::optional<int> status);
   // The tabs into the model, without the tooltip reset of UnLoad_All.
   void UnLoadTabs();
-  // Runs look with the tabs unloaded into the model, then puts the model back.
-  void WithTabsUnloaded(const std::function<void()>& look);
-  // The question with the tabs unloaded; the model is left as it was.
-  DocumentWorkflow::UnsavedEdits AskAboutUnsavedEdits();
-  // The baseline becomes what the tabs give back, so that showing a
-  // configuration never counts as an edit.
-  void TakeBaselineFromTabs();
-  // Edits in the tabs schedule a look at the "*" of the title.
+  // The document reads the fields through the tabs; every edit tells it.
   void WatchEdits();
+  void UnwatchEdits();
+  // The "*" of the title follows the document once the current event is done.
+  void ScheduleModifiedMark();
   void RedrawTab(const std::string& tabName);
   void GotoCheckTarget(const std::string& tab, const std::string& control, int row, int column);
   void Event_LabelClick(QWidget* label);
@@ -233,6 +242,7 @@ class TForm2 : public QMainWindow {
 
   ListFileConfigPanel* listPanel_ = nullptr;
   CompareWindow* compareWindow_ = nullptr;
+  ParamsWindow* paramsWindow_ = nullptr;
 
   TFormLogicalDisks* formLogicalDisks_ = nullptr;
   TDialogConfig* dialogConfig_ = nullptr;
@@ -241,7 +251,8 @@ class TForm2 : public QMainWindow {
   std::array<QWidget*, kSlotCount> slots_{};
   HintDisplay hints_;
   QPalette toolTipPalette_;
-  QTimer* modifiedTimer_ = nullptr;
+  bool markScheduled_ = false;
+  std::vector<QMetaObject::Connection> editWatches_;
   QString saveFolder_;  // the save dialog's initial folder, set by the first save in list mode
   bool listMode_ = false;
   bool shown_ = false;

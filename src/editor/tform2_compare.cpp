@@ -9,7 +9,7 @@
 #include "editor/grid_editors.h"
 #include "editor/tab_keys.h"
 #include "editor/tform2.h"
-#include "files/file_bytes.h"
+#include "files/config_load.h"
 #include "files/qt/crypto_load.h"
 #include "files/qt/file_dialogs.h"
 #include "files/qt/list_file_config.h"
@@ -27,9 +27,7 @@ namespace {
 // test timer rewrites it while the key dialog is up.)
 struct ComparedFile {
   T_Command_DEVICE model;
-  TextBuffer text;
-  TLexPipe pipe;
-  T_Command element;
+  ConfigReading reading;
 };
 
 }  // namespace
@@ -60,34 +58,33 @@ void TForm2::CompareWithFileClick() {
 bool TForm2::CompareWithFile(const QString& path, const std::string& firstKey) {
   auto file = std::make_unique<ComparedFile>();
   std::string key = firstKey;
-  if (IsContainerPath(path.toStdString())) {
-    // A wrong key given up on, or a broken container, compares nothing.
-    if (!CryptoLoadFromFile(path, key, file->text, *messages_, doc_.lastAppliedKey)) {
-      return false;
-    }
-  } else {
-    std::string bytes;
-    if (ReadFileBytes(path.toStdString(), bytes) != ReadStatus::Ok) {
+  // Read as opening reads, key completion included, so that the file key of a
+  // container compares as it would load.
+  const ContainerPrompt prompt = [this](const std::string& name, std::string& tried,
+                                        TextBuffer& text) {
+    return CryptoLoadFromFile(QString::fromStdString(name), tried, text, *messages_,
+                              doc_.lastAppliedKey);
+  };
+  switch (LoadConfigFile(path.toStdString(), prompt, key, file->reading, file->model)) {
+    case LoadStatus::Loaded:
+      break;
+    case LoadStatus::CannotOpen:
       messages_->Error(QString::fromUtf8(kMsgCannotOpen.message),
                        QString::fromUtf8(kMsgCannotOpen.recommendation), true, false);
       return false;
-    }
-    file->text.SetBytes(bytes);
+    case LoadStatus::NoContainerText:
+      return false;  // a wrong key given up on, or a broken container, compares nothing
   }
-  // Read as opening reads, key completion included, so that the file key of a
-  // container compares as it would load.
-  LoadModelFromText(file->model, file->text, file->pipe, file->element, key);
-  // Unloading the tabs enforces the loop and relay type rules on the edited
-  // configuration; the file gets the same, or a file compared with itself
-  // would differ in unused rows.
+  // The edited configuration is compared as a save would write it, unload
+  // rules included; the file gets the same rules, or a file compared with
+  // itself would differ in unused rows. Nothing the tabs show changes.
   EnforceRowRules(file->model);
 
   FinishCellEditing();
-  UnLoad_All();
   DiffOptions options;
   options.showCodes = Tab_Keys->ShowCodes();  // codes as the keys tab shows them
   const std::vector<ConfigDifference> differences =
-      DiffConfigurations(doc_.edited, file->model, options);
+      DiffConfigurations(doc_.AsWritten(), file->model, options);
 
   if (!compareWindow_) {
     compareWindow_ = new CompareWindow(this);

@@ -7,7 +7,6 @@
 #include <QTabBar>
 #include <QMouseEvent>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QToolTip>
 
 #include "gui/widgets/focus_colours.h"
@@ -177,10 +176,10 @@ bool TForm2::My_onShowHint(QWidget* control, const QPoint& pos, QString& text, Q
     return !text.isEmpty();
   }
   // Grids: the hint of the editor of the column under the cursor.
-  QTableWidget* grid = qobject_cast<QTableWidget*>(control);
+  StringGrid* grid = qobject_cast<StringGrid*>(control);
   QPoint at = pos;
   if (!grid && control && control->parentWidget()) {
-    grid = qobject_cast<QTableWidget*>(control->parentWidget());
+    grid = qobject_cast<StringGrid*>(control->parentWidget());
     if (grid && control != grid->viewport()) grid = nullptr;
   } else if (grid) {
     at = grid->viewport()->mapFrom(grid, pos);
@@ -188,14 +187,11 @@ bool TForm2::My_onShowHint(QWidget* control, const QPoint& pos, QString& text, Q
   if (grid) {
     int column = grid->columnAt(at.x());
     QString hint;
-    auto* stringGrid = qobject_cast<StringGrid*>(grid);
-    if (stringGrid && column >= 0 && column < grid->columnCount()) {
+    if (column >= 0 && column < grid->columnCount()) {
       // The column's editors: a list of them shows the hint of its last one.
-      const std::vector<GridEditor*>& editors = stringGrid->ColumnEditors(column);
+      const std::vector<GridEditor*>& editors = grid->ColumnEditors(column);
       if (!editors.empty() && editors.back()->Widget()) hint = editors.back()->Widget()->toolTip();
     }
-    QTableWidgetItem* header = column >= 0 ? grid->horizontalHeaderItem(column) : nullptr;
-    if (hint.isEmpty() && header) hint = header->toolTip();
     if (!hint.isEmpty()) {
       text = hint;
       QRect cells(grid->columnViewportPosition(column), 0, grid->columnWidth(column),
@@ -237,7 +233,7 @@ void TForm2::GotoCheckTarget(const std::string& tab, const std::string& control,
                         ? nullptr
                         : findChild<QWidget*>(QString::fromStdString(control));
   GotoItem(sheet, target);
-  auto* grid = qobject_cast<QTableWidget*>(target);
+  auto* grid = qobject_cast<StringGrid*>(target);
   if (grid && row > 0) grid->setCurrentCell(row - 1, column);
 }
 

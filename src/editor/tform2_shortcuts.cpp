@@ -31,6 +31,7 @@ QKeySequence TForm2::CommandShortcut(const QString& buttonName) {
     if (buttonName == QLatin1String(s.button)) return QKeySequence(s.keys);
   }
   if (buttonName == QLatin1String("A_Compare")) return QKeySequence(Qt::CTRL | Qt::Key_D);
+  if (buttonName == QLatin1String("A_Params")) return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F);
   return QKeySequence();
 }
 

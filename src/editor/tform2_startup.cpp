@@ -16,12 +16,6 @@ QString TForm2::FileDateText(const QString& path) {
   return ShortDateText(info.lastModified().date());
 }
 
-void TForm2::FallBackToDefaults() {
-  workflow_->LoadDefaults();
-  SyncDebugMemo();
-  Redraw_All();
-  FormatStaticTextStatus(QString(), kStatusDefault, false, QString(), doc_.edited.GetVersion());
-}
 
 void TForm2::FormShow() {
   doc_.edited.SetDefaults();
@@ -32,15 +26,11 @@ void TForm2::FormShow() {
                                                    : options_.workFolder;
   QString path = QString::fromStdString(StartupFile(args, folder));
   if (QFileInfo::exists(path) && workflow_->Open(path)) {
-    SyncDebugMemo();
-    Redraw_All();
-    FormatStaticTextStatus(LoadedPath(), kStatusSaved, false, FileDateText(LoadedPath()),
-                           doc_.edited.GetVersion());
+    ShowDocument(kStatusSaved);
   } else {
-    FallBackToDefaults();
+    workflow_->LoadDefaults();
+    ShowDocument(kStatusDefault);
   }
-  SetTitle(LoadedPath());
-  TakeBaselineFromTabs();
   PagesParam->setCurrentIndex(0);
   PagesParam->show();
   hints_.SetHook([this](QWidget* control, const QPoint& pos, QString& text, QRect& area) {

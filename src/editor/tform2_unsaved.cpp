@@ -1,49 +1,43 @@
 // Unsaved edits in the main window: the "*" of the title, and the question
 // before the configuration is replaced or the window closes.
 #include <QAbstractButton>
-#include <QApplication>
+#include <QSlider>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QTimer>
 
+#include "editor/keys_find.h"
+#include "editor/string_grid.h"
+#include "editor/tab_common.h"
+#include "editor/tab_indic.h"
+#include "editor/tab_keys.h"
+#include "editor/tab_mode.h"
+#include "editor/tab_rele.h"
+#include "editor/tab_shleifs.h"
 #include "editor/tform2.h"
 
 namespace kestrin {
 
-void TForm2::WithTabsUnloaded(const std::function<void()>& look) {
-  // The tabs hold the truth; unloading them must not be a side effect of a look.
-  const T_Command_DEVICE kept = doc_.edited;
-  UnLoadTabs();
-  look();
-  doc_.edited = kept;
-  // Unloading redraws some cells; that is no edit to look at again.
-  if (modifiedTimer_) modifiedTimer_->stop();
+bool TForm2::IsModified() { return doc_.IsChanged(); }
+
+void TForm2::UpdateModifiedMark() {
+  markScheduled_ = false;
+  setWindowModified(IsModified());
 }
 
-bool TForm2::IsModified() {
-  bool changed = false;
-  WithTabsUnloaded([&] { changed = doc_.IsChanged(); });
-  return changed;
-}
-
-void TForm2::UpdateModifiedMark() { setWindowModified(IsModified()); }
-
-void TForm2::TakeBaselineFromTabs() {
-  WithTabsUnloaded([this] { doc_.Stored(); });
-  setWindowModified(false);
-}
-
-DocumentWorkflow::UnsavedEdits TForm2::AskAboutUnsavedEdits() {
-  auto answer = DocumentWorkflow::UnsavedEdits::None;
-  WithTabsUnloaded([&] { answer = workflow_->AskAboutUnsavedEdits(); });
-  return answer;
+void TForm2::ScheduleModifiedMark() {
+  // One look for a burst of changes (a redraw changes hundreds of cells).
+  if (markScheduled_) return;
+  markScheduled_ = true;
+  QTimer::singleShot(0, this, [this] {
+    if (markScheduled_) UpdateModifiedMark();
+  });
 }
 
 bool TForm2::MayDropEdits() {
-  switch (AskAboutUnsavedEdits()) {
+  switch (workflow_->AskAboutUnsavedEdits()) {
     case DocumentWorkflow::UnsavedEdits::None:
     case DocumentWorkflow::UnsavedEdits::Discard:
       return true;
@@ -63,28 +57,54 @@ void TForm2::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
 }
 
+namespace {
+
+// A control whose value belongs to the configuration: not a grid cell's
+// editor, not the keys tab's find field.
+bool HoldsConfiguration(const QWidget* w) {
+  if (w->property("gridCellEditor").toBool()) return false;
+  for (const QWidget* p = w; p; p = p->parentWidget()) {
+    if (qobject_cast<const KeysFindBar*>(p)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 void TForm2::WatchEdits() {
-  modifiedTimer_ = new QTimer(this);
-  modifiedTimer_->setSingleShot(true);
-  modifiedTimer_->setInterval(150);
-  connect(modifiedTimer_, &QTimer::timeout, this, [this] {
-    // Not while a dialog works on the model (checks, loading).
-    if (QApplication::activeModalWidget()) {
-      modifiedTimer_->start();
-      return;
+  // The fields are ahead of the model until unloaded: the document reads
+  // them into its copy, in the unload order.
+  doc_.SetPendingEdits([this](T_Command_DEVICE& m) {
+    for (const TabSheet* tab : std::initializer_list<const TabSheet*>{
+             Tab_Mode, Tab_Indic, Tab_Shleifs, Tab_Rele, Tab_Keys, Tab_Common}) {
+      tab->FieldsInto(m);
     }
-    UpdateModifiedMark();
   });
-  auto later = [this] { modifiedTimer_->start(); };
-  // Cells are stored as they are edited; fields on leaving or saving.
-  for (QTableWidget* grid : PagesParam->findChildren<QTableWidget*>())
-    connect(grid, &QTableWidget::itemChanged, this, later);
+  doc_.AddObserver([this] { ScheduleModifiedMark(); });
+  auto touched = [this] { doc_.Touched(); };
+  auto& watched = editWatches_;
+  // Cells are stored into the model before they show the stored text.
+  for (StringGrid* grid : PagesParam->findChildren<StringGrid*>())
+    watched.push_back(connect(grid, &StringGrid::cellTextChanged, this, touched));
   for (QLineEdit* edit : PagesParam->findChildren<QLineEdit*>())
-    connect(edit, &QLineEdit::textChanged, this, later);
+    if (HoldsConfiguration(edit)) watched.push_back(connect(edit, &QLineEdit::textChanged, this, touched));
   for (QComboBox* box : PagesParam->findChildren<QComboBox*>())
-    connect(box, &QComboBox::currentIndexChanged, this, later);
+    if (HoldsConfiguration(box))
+      watched.push_back(connect(box, &QComboBox::currentIndexChanged, this, touched));
   for (QAbstractButton* button : PagesParam->findChildren<QAbstractButton*>())
-    connect(button, &QAbstractButton::toggled, this, later);
+    if (HoldsConfiguration(button))
+      watched.push_back(connect(button, &QAbstractButton::toggled, this, touched));
+  for (QSlider* slider : PagesParam->findChildren<QSlider*>())
+    if (HoldsConfiguration(slider))
+      watched.push_back(connect(slider, &QSlider::valueChanged, this, touched));
+}
+
+void TForm2::UnwatchEdits() {
+  // The tabs outlive the document they tell of (Qt deletes them after the
+  // window's members): nothing they do on their way out may reach it.
+  for (const QMetaObject::Connection& c : editWatches_) disconnect(c);
+  editWatches_.clear();
+  doc_.SetPendingEdits(nullptr);
 }
 
 }  // namespace kestrin

@@ -17,13 +17,16 @@
 
 namespace kestrin {
 
-void TForm2::ShowLoaded(int kind) {
-  SyncDebugMemo();
-  Redraw_All();
-  FormatStaticTextStatus(LoadedPath(), kind, false, FileDateText(LoadedPath()),
-                         doc_.edited.GetVersion());
+void TForm2::ShowDocument(std::optional<int> status) {
+  if (status) {
+    SyncDebugMemo();
+    Redraw_All();
+    const QString path = LoadedPath();
+    FormatStaticTextStatus(path, *status, false, path.isEmpty() ? QString() : FileDateText(path),
+                           doc_.edited.GetVersion());
+  }
   SetTitle(LoadedPath());
-  TakeBaselineFromTabs();
+  UpdateModifiedMark();
 }
 
 bool TForm2::OpenFile(const QString& path, int kind, const std::string& firstKey) {
@@ -31,7 +34,7 @@ bool TForm2::OpenFile(const QString& path, int kind, const std::string& firstKey
     SyncDebugMemo();  // a container given up on empties the text
     return false;
   }
-  ShowLoaded(kind);
+  ShowDocument(kind);
   return true;
 }
 
@@ -104,21 +107,22 @@ bool TForm2::SaveConfiguration() {
                                         QtNameFilters(SaveDialogFilter()), QStringLiteral("ini"));
   if (path.isEmpty()) return false;
   if (!workflow_->SaveTo(path)) return false;
-  setWindowModified(false);
+  ShowDocument(std::nullopt);
   return true;
 }
 
 void TForm2::B_SaveToDeviceClick() {
   UnLoad_All();
   if (!Check_All()) return;
-  formLogicalDisks_->exec();
-  if (!formLogicalDisks_->SelectedDrive()) return;
-  if (workflow_->WriteToPanel(formLogicalDisks_->SelectedDiskRoot())) setWindowModified(false);
+  TFormLogicalDisks& disks = LogicalDisks();
+  disks.exec();
+  if (!disks.SelectedDrive()) return;
+  if (workflow_->WriteToPanel(disks.SelectedDiskRoot())) ShowDocument(std::nullopt);
 }
 
 void TForm2::B_DefaultClick() {
   // Unsaved edits: their question is the only one, its "Не сохранять" confirms.
-  switch (AskAboutUnsavedEdits()) {
+  switch (workflow_->AskAboutUnsavedEdits()) {
     case DocumentWorkflow::UnsavedEdits::None:
       if (!workflow_->AskDefaults()) return;
       break;
@@ -132,13 +136,10 @@ void TForm2::B_DefaultClick() {
   }
   PagesParam->hide();
   workflow_->ResetToDefaults();
-  Redraw_All();
-  FormatStaticTextStatus(QString(), kStatusDefault, false, QString(), doc_.edited.GetVersion());
-  SetTitle(QString());
-  TakeBaselineFromTabs();
+  ShowDocument(kStatusDefault);
   PagesParam->show();
 }
 
-void TForm2::B_ConfigClick() { dialogConfig_->exec(); }
+void TForm2::B_ConfigClick() { ConfigDialog().exec(); }
 
 }  // namespace kestrin

@@ -1,6 +1,7 @@
 #include "files/config_document.h"
 
 #include "files/workflow.h"
+#include "model/tab_rules.h"
 #include "model/writer.h"
 
 namespace kestrin {
@@ -24,8 +25,33 @@ void ConfigDocument::Loaded(const std::string& path) {
 
 void ConfigDocument::Stored() { TakeBaseline(); }
 
-bool ConfigDocument::IsChanged() const { return WriteConfigTextCrLf(edited) != baseline_; }
+T_Command_DEVICE ConfigDocument::AsShown() const {
+  T_Command_DEVICE copy = edited;
+  if (pendingEdits_) pendingEdits_(copy);
+  return copy;
+}
 
-void ConfigDocument::TakeBaseline() { baseline_ = WriteConfigTextCrLf(edited); }
+T_Command_DEVICE ConfigDocument::AsWritten() const {
+  T_Command_DEVICE copy = AsShown();
+  EnforceRowRules(copy);
+  return copy;
+}
+
+bool ConfigDocument::IsChanged() const {
+  return WriteConfigTextCrLf(AsWritten()) != baselineWritten_;
+}
+
+void ConfigDocument::Touched() const {
+  for (const auto& observer : observers_) observer();
+}
+
+void ConfigDocument::TakeBaseline() {
+  // Taken before the views show the model: what they hold is not looked at.
+  baseline_ = WriteConfigTextCrLf(edited);
+  T_Command_DEVICE copy = edited;
+  EnforceRowRules(copy);
+  baselineWritten_ = WriteConfigTextCrLf(copy);
+  Touched();
+}
 
 }  // namespace kestrin

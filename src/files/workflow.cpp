@@ -5,6 +5,7 @@
 #include "files/paths.h"
 #include "model/codec.h"
 #include "model/reader.h"
+#include "model/tab_rules.h"
 
 namespace kestrin {
 
@@ -94,6 +95,11 @@ void CompleteKeys(T_Command_DEVICE& model, const std::string& key) {
   if (oldKey.empty() && !key.empty()) oldKey = key;
   model.SetFileKey(fileKey);
   model.SetOldFileKey(oldKey);
+}
+
+void ApplyAsSaved(T_Command_DEVICE& model, const std::string& containerKey) {
+  CompleteKeys(model, containerKey);
+  EnforceRowRules(model);
 }
 
 void LoadModelFromText(T_Command_DEVICE& model, const TextBuffer& text, TLexPipe& pipe,

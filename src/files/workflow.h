@@ -61,6 +61,12 @@ std::string StartupFile(const StartupArgs& args, const std::string& workFolder);
 // key; an empty old key takes the given key. Keys are Windows-1251.
 void CompleteKeys(T_Command_DEVICE& model, const std::string& key);
 
+// What the window makes of a file it opened when it saves, writes to the panel
+// or prints it: the key that opened a container (Windows-1251; empty for a
+// plain file) completes the key fields as the window's load does, then the
+// row rules of the loops and relays tables apply as unloading the tabs does.
+void ApplyAsSaved(T_Command_DEVICE& model, const std::string& containerKey);
+
 // Defaults, the reader over the whole text buffer, then the key completion.
 void LoadModelFromText(T_Command_DEVICE& model, const TextBuffer& text, TLexPipe& pipe,
                        T_Command& scratch, const std::string& key);

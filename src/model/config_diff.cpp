@@ -119,29 +119,34 @@ std::string ToUtf8(const std::string& cp1251) {
 constexpr size_t kParameterCount =
     9 + 5 + kPartitionCount + 4 * kLoopCount + 1 + 3 * kRelayCount + 2 + 4 * kKeyCount;
 
+// One walk over the parameters serves both the comparison (only what
+// differs) and the parameter list (everything, each marked).
 class Differ {
  public:
   Differ(const T_Command_DEVICE& first, const T_Command_DEVICE& second, const DiffOptions& opts,
-         std::vector<ConfigDifference>& out)
-      : a(first), b(second), options(opts), out_(out) {}
+         bool listAll, std::vector<ConfigParameter>& out)
+      : a(first), b(second), options(opts), all(listAll), out_(out) {}
 
-  // Adds a difference when the shown texts (Windows-1251) differ.
+  // Adds a parameter when the shown texts (Windows-1251) differ, or always
+  // when listing all.
   void Text(const TabInfo& tab, const Param& p, const std::string& va, const std::string& vb) {
-    if (va != vb) Add(tab, p, va, vb);
+    if (all || va != vb) Add(tab, p, va, vb, va != vb);
   }
   void Number(const TabInfo& tab, const Param& p, int va, int vb) {
-    if (va != vb) Add(tab, p, std::to_string(va), std::to_string(vb));
+    if (all || va != vb) Add(tab, p, std::to_string(va), std::to_string(vb), va != vb);
   }
   void Flag(const TabInfo& tab, const Param& p, bool va, bool vb) {
-    if (va != vb) Add(tab, p, FlagText(va), FlagText(vb));
+    if (all || va != vb) Add(tab, p, FlagText(va), FlagText(vb), va != vb);
   }
   // Sets shown as ranges; only partitions 1..8 are shown.
   void Ranges(const TabInfo& tab, const Param& p, PartitionSet va, PartitionSet vb) {
-    if (va != vb) Text(tab, p, FormatPartitionRanges(va), FormatPartitionRanges(vb));
+    if (all || va != vb) Text(tab, p, FormatPartitionRanges(va), FormatPartitionRanges(vb));
   }
 
-  void Add(const TabInfo& tab, const Param& p, const std::string& va, const std::string& vb) {
-    ConfigDifference& d = out_.emplace_back();
+  void Add(const TabInfo& tab, const Param& p, const std::string& va, const std::string& vb,
+           bool differs) {
+    ConfigParameter& d = out_.emplace_back();
+    d.changed = differs;
     d.tab = tab.tab;
     d.tabName = tab.name;
     if (p.rowName) {
@@ -154,8 +159,8 @@ class Differ {
       d.parameter.append(p.rowName).append(number, n);
     }
     d.parameter.append(p.label);
-    d.valueA = ToUtf8(va);
-    d.valueB = ToUtf8(vb);
+    d.value = ToUtf8(va);
+    d.defaultValue = ToUtf8(vb);
     d.locator.tab = tab.tab;
     d.locator.tabObject = tab.object;
     d.locator.control = p.control;
@@ -168,9 +173,10 @@ class Differ {
   const T_Command_DEVICE& a;
   const T_Command_DEVICE& b;
   const DiffOptions& options;
+  const bool all;
 
  private:
-  std::vector<ConfigDifference>& out_;
+  std::vector<ConfigParameter>& out_;
 };
 
 // "Общие" with the two groups of "Режимы" moved onto it, top to bottom.
@@ -268,19 +274,20 @@ void DiffKeys(Differ& d) {
   const bool clear = d.options.showCodes;
   for (int k = 1; k <= kKeyCount; ++k) {
     // Short strings: these copies stay in place (no allocation).
-    if (d.a.GetKeyNameText(k) != d.b.GetKeyNameText(k)) {
+    if (d.all || d.a.GetKeyNameText(k) != d.b.GetKeyNameText(k)) {
       d.Text(t, {"Пользователь", "SG_Keys", "Ключ", k, 1}, d.a.GetKeyName(k), d.b.GetKeyName(k));
       const int ma = d.a.GetKeyMode(k);
       const int mb = d.b.GetKeyMode(k);
-      if (ma != mb) {
+      if (d.all || ma != mb) {
         d.Add(t, {"Режим работы", "SG_Keys", "Ключ", k, 2}, CatalogueName(KeyModeText(ma)),
-              CatalogueName(KeyModeText(mb)));
+              CatalogueName(KeyModeText(mb)), ma != mb);
       }
     }
     const std::string ca = d.a.GetKeyCode(k);
     const std::string cb = d.b.GetKeyCode(k);
-    if (ca != cb) {
-      d.Add(t, {"Код управления", "SG_Keys", "Ключ", k, 3}, KeyCodeShown(ca, clear), KeyCodeShown(cb, clear));
+    if (d.all || ca != cb) {
+      d.Add(t, {"Код управления", "SG_Keys", "Ключ", k, 3}, KeyCodeShown(ca, clear), KeyCodeShown(cb, clear),
+            ca != cb);
     }
     d.Ranges(t, {"Разделы", "SG_Keys", "Ключ", k, 4}, d.a.GetKeyPartitions(k), d.b.GetKeyPartitions(k));
   }
@@ -306,13 +313,15 @@ std::string KeyCodeShown(const std::string& code, bool showCodes) {
   return kMaskedCode;
 }
 
-std::vector<ConfigDifference> DiffConfigurations(const T_Command_DEVICE& a, const T_Command_DEVICE& b,
-                                                 const DiffOptions& options) {
-  std::vector<ConfigDifference> out;
+namespace {
+
+std::vector<ConfigParameter> Walk(const T_Command_DEVICE& a, const T_Command_DEVICE& b,
+                                  const DiffOptions& options, bool listAll) {
+  std::vector<ConfigParameter> out;
   // Room for every parameter at once: growing a vector of this many
-  // differences costs more than the differences themselves.
+  // entries costs more than the entries themselves.
   out.reserve(kParameterCount);
-  Differ d(a, b, options, out);
+  Differ d(a, b, options, listAll, out);
   DiffCommon(d);
   DiffIndication(d);
   DiffPartitions(d);
@@ -320,6 +329,31 @@ std::vector<ConfigDifference> DiffConfigurations(const T_Command_DEVICE& a, cons
   DiffRelays(d);
   DiffKeys(d);
   return out;
+}
+
+}  // namespace
+
+std::vector<ConfigDifference> DiffConfigurations(const T_Command_DEVICE& a, const T_Command_DEVICE& b,
+                                                 const DiffOptions& options) {
+  std::vector<ConfigParameter> walked = Walk(a, b, options, false);
+  std::vector<ConfigDifference> out(walked.size());
+  for (size_t i = 0; i < walked.size(); ++i) {
+    ConfigParameter& p = walked[i];
+    ConfigDifference& d = out[i];
+    d.tab = p.tab;
+    d.tabName = p.tabName;
+    d.parameter = std::move(p.parameter);
+    d.valueA = std::move(p.value);
+    d.valueB = std::move(p.defaultValue);
+    d.locator = p.locator;
+  }
+  return out;
+}
+
+std::vector<ConfigParameter> ListParameters(const T_Command_DEVICE& model, const DiffOptions& options) {
+  T_Command_DEVICE defaults;
+  defaults.SetDefaults();
+  return Walk(model, defaults, options, true);
 }
 
 }  // namespace kestrin

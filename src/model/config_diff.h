@@ -15,6 +15,7 @@
 //   (the same shape as CheckTarget, so GotoCheckTarget(at.tab, at.control,
 //   at.row, at.column) does all of it).
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/device.h"
@@ -46,6 +47,20 @@ struct ConfigDifference {
   DiffLocator locator;
 };
 
+// One parameter of the list of every parameter: its value as the tab shows
+// it and the default as the tab would show it (UTF-8, as in ConfigDifference).
+struct ConfigParameter {
+  DiffTab tab = DiffTab::Common;
+  const char* tabName = "";
+  std::string parameter;
+  std::string value;
+  std::string defaultValue;
+  // The stored value differs from the default (for a masked key code the
+  // shown texts may agree while the codes do not).
+  bool changed = false;
+  DiffLocator locator;
+};
+
 struct DiffOptions {
   // Key codes in clear; otherwise shown as the keys tab shows them while
   // "Показывать коды" is off. Codes are compared in clear either way.
@@ -58,6 +73,24 @@ struct DiffOptions {
 // tabs would show the same configuration.
 std::vector<ConfigDifference> DiffConfigurations(const T_Command_DEVICE& a, const T_Command_DEVICE& b,
                                                  const DiffOptions& options = {});
+
+// Every parameter the shown tabs present, in the order of DiffConfigurations,
+// against the default configuration (key fields empty, as after a reset).
+std::vector<ConfigParameter> ListParameters(const T_Command_DEVICE& model, const DiffOptions& options = {});
+
+// The find text of the parameter list: every word of it (blank-separated)
+// occurs in the tab's name, the parameter's name or its value, letter case
+// ignored (Cyrillic, "Ё" included). An empty text matches every parameter; a
+// word with a character Windows-1251 lacks matches none.
+class ParameterFilter {
+ public:
+  explicit ParameterFilter(std::string_view utf8Text);
+  bool Matches(const ConfigParameter& p) const;
+
+ private:
+  std::vector<std::string> words_;  // Windows-1251, lower case
+  bool representable_ = true;
+};
 
 // UTF-8 caption of a tab ("Общие", "Индикация", ...).
 const char* DiffTabName(DiffTab tab);

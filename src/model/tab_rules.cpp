@@ -1,5 +1,6 @@
 #include "model/tab_rules.h"
 
+#include <algorithm>
 #include <climits>
 
 #include "model/catalogues.h"
@@ -144,6 +145,21 @@ RelayRow Reles_SaveParts(T_Command_DEVICE& m, int relay, PartitionSet set) {
 void EnforceRowRules(T_Command_DEVICE& m) {
   for (int loop = 1; loop <= kLoopCount; ++loop) Shleifs_SaveType(m, loop, m.GetLoopType(loop));
   for (int relay = 1; relay <= kRelayCount; ++relay) Reles_SaveType(m, relay, m.GetRelayType(relay));
+  // What the tabs' fields give back for a value they cannot show as stored:
+  // check boxes store 0 or 1, lists and sliders their own range, number
+  // fields no sign.
+  m.SetKeyDisarmMode(m.GetKeyDisarmMode());
+  m.SetEntryMessageEnabled(m.GetEntryMessageEnabled());
+  m.SetArmWithoutGprs(m.GetArmWithoutGprs());
+  m.SetLogFileEnabled(m.GetLogFileEnabled());
+  m.SetPanicRelayEnabled(m.GetPanicRelayEnabled());
+  m.SetTamperRelayEnabled(m.GetTamperRelayEnabled());
+  m.SetBackupSignalMethod(m.GetBackupSignalMethod() == 1 ? 1 : 0);
+  m.SetAccelSensitivity(std::clamp(m.GetAccelSensitivity(), 0, kAccelSensitivityMax));
+  m.SetBuzzerVolume(std::clamp(m.GetBuzzerVolume(), 0, kBuzzerVolumeMax));
+  m.SetIndicatorTime(std::max(m.GetIndicatorTime(), 0));
+  m.SetSirenTime(std::max(m.GetSirenTime(), 0));
+  m.SetAlarmRepeats(AlarmRepeatIndex(m.GetAlarmRepeats()));
 }
 
 int AlarmRepeatIndex(int count) { return count >= 1 && count <= 9 ? count : 0; }

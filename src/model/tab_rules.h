@@ -44,9 +44,14 @@ RelayRow Reles_SaveType(T_Command_DEVICE& m, int relay, int type);
 RelayRow Reles_SaveDelay(T_Command_DEVICE& m, int relay, int seconds);
 RelayRow Reles_SaveParts(T_Command_DEVICE& m, int relay, PartitionSet set);
 
-// The type rules of every loop and relay row, as unloading the tabs applies
-// them (Shleifs_SaveType, Reles_SaveType with each row's own type).
+// The unload rules: what unloading the tabs does to a model as redrawn. The
+// type rules of every loop and relay row (Shleifs_SaveType, Reles_SaveType
+// with each row's own type), and each field's value as its control gives it back.
 void EnforceRowRules(T_Command_DEVICE& m);
+
+// The ranges of the accelerometer and buzzer sliders.
+inline constexpr int kAccelSensitivityMax = 5;
+inline constexpr int kBuzzerVolumeMax = 4;
 
 // Alarm repetition count <-> list position: "Все" (0) stands for 0 and for
 // any count outside 1..9.

@@ -107,7 +107,8 @@ TEST(CliDiff, ContainersNeedTheirKeys) {
 TEST(CliDiff, BadArgumentsAndMissingFiles) {
   test::TempFolder dir;
   const std::string a = dir.Write("a.ini", WriteConfigTextCrLf(Base()));
-  EXPECT_EQ(RunCli({"diff", a}).code, 2);
+  EXPECT_EQ(RunCli({"diff"}).code, 2);
+  EXPECT_EQ(RunCli({"diff", a, "--key-b", "k"}).code, 2);  // one file has no B key
   EXPECT_EQ(RunCli({"diff", a, a, a}).code, 2);
   EXPECT_EQ(RunCli({"diff", a, a, "--codes"}).code, 2);
   auto r = RunCli({"diff", a, dir / "missing.ini"});

@@ -93,12 +93,13 @@ QLineEdit* MakeEdit(const QString& name, QWidget* parent) {
 }  // namespace
 
 TDialogConfig::TDialogConfig(ProgramSettings& settings, HintDisplay& hints,
-                             TFormSelectPathTree* pathTree, SettingsStore store, QWidget* parent)
+                             TFormSelectPathTree* pathTree, std::shared_ptr<SettingsStore> store,
+                             QWidget* parent)
     : QDialog(parent),
       settings_(settings),
       hints_(hints),
       pathTree_(pathTree),
-      store_(std::move(store)) {
+      store_(store ? std::move(store) : std::make_shared<SettingsStore>()) {
   Create();
 }
 
@@ -416,7 +417,7 @@ void TDialogConfig::B_OKClick() {
   settings_.MaskSuff = FromQ(E_MaskSuff->text());
   for (int i = 0; i < 3; ++i) settings_.SetMaskDelim(i + 1, FromQ(E_MaskDelimiter[i]->text()));
   for (int n = 1; n <= kMaskElements; ++n) settings_.SetMaskIdent(n, CheckedKind(n));
-  SaveSettings(settings_, store_);
+  SaveSettings(settings_, *store_);
   accept();
 }
 

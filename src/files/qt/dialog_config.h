@@ -5,6 +5,8 @@
 #include <array>
 
 #include "files/program_settings.h"
+#include <memory>
+
 #include "files/qt/settings_store.h"
 
 class QCheckBox;
@@ -25,9 +27,15 @@ class TDialogConfig : public QDialog {
   // settings: the program's settings, changed only by "Применить", which also
   // writes them to store. hints: the window's tooltips, which follow the
   // check box at once. pathTree: the folder tree shown by the folder button
-  // (not owned; may be null, then the button does nothing).
+  // (not owned; may be null, then the button does nothing). store: the
+  // window's own store, shared, so that what the window decided of it (the
+  // hive, who is told of a failure) holds here too; null: the platform's.
   TDialogConfig(ProgramSettings& settings, HintDisplay& hints, TFormSelectPathTree* pathTree,
-                SettingsStore store = SettingsStore(), QWidget* parent = nullptr);
+                std::shared_ptr<SettingsStore> store = nullptr, QWidget* parent = nullptr);
+  // A store of the dialog's own (a file of a test, say).
+  TDialogConfig(ProgramSettings& settings, HintDisplay& hints, TFormSelectPathTree* pathTree,
+                SettingsStore store, QWidget* parent = nullptr)
+      : TDialogConfig(settings, hints, pathTree, std::make_shared<SettingsStore>(std::move(store)), parent) {}
   ~TDialogConfig() override;
 
   // Sets the controls from the settings; runs on every showing.
@@ -55,7 +63,7 @@ class TDialogConfig : public QDialog {
   ProgramSettings& settings_;
   HintDisplay& hints_;
   TFormSelectPathTree* pathTree_;
-  SettingsStore store_;
+  std::shared_ptr<SettingsStore> store_;
 
   QCheckBox* CB_HideHint;
   QLabel* L_OpenMode;

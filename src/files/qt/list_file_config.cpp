@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "gui/widgets/button_face.h"
+#include "gui/widgets/focus_colours.h"
 #include "model/codec.h"
 
 namespace kestrin {
@@ -189,18 +191,28 @@ ListFileConfigPanel::ListFileConfigPanel(T_Command_DEVICE& scratch, TextBuffer* 
   counter_->setFont(counterFont);
   counter_->setAlignment(Qt::AlignCenter);
 
-  cancel_ = new QPushButton(QStringLiteral("Отменить"), this);
+  cancel_ = new QPushButton(this);
   cancel_->setObjectName(QStringLiteral("B_CancelOpenList"));
   cancel_->setToolTip(QStringLiteral("отменить выбор файла"));
   cancel_->setShortcut(QKeySequence(Qt::Key_Escape));
-  open_ = new QPushButton(QStringLiteral("Открыть файл"), this);
+  open_ = new QPushButton(this);
   open_->setObjectName(QStringLiteral("B_OpenLIst"));
   open_->setToolTip(QStringLiteral("Открыть выбранный файл"));
   open_->setEnabled(false);
-  directly_ = new QPushButton(QStringLiteral("Выбрать файл \"вручную\""), this);
+  directly_ = new QPushButton(this);
   directly_->setObjectName(QStringLiteral("B_OpenDirectly"));
   directly_->setToolTip(QStringLiteral("Открыть файл конфигурации с использованием стандартного диалога выбора"));
-  for (QPushButton* b : {cancel_, open_, directly_}) b->setAutoDefault(false);
+  // Faces from the caption table, as every command button of the window has.
+  const std::pair<QPushButton*, int> tagged[] = {{cancel_, 8}, {open_, 9}, {directly_, 10}};
+  for (const auto& [b, tag] : tagged) {
+    b->setAutoDefault(false);
+    SetButtonTag(b, tag);
+    b->setAccessibleName(MainButtonCaption(tag));
+    b->setMinimumSize(140, 62);
+    AttachButtonFace(b, MainButtonImages(), MainButtonCaption(tag), GlyphLayout::Top);
+  }
+  // Where the keyboard is while a key is asked for a row.
+  TrackFocusColour(view_);
 
   timer_ = new QTimer(this);
   timer_->setObjectName(QStringLiteral("TimerTestListConfig"));

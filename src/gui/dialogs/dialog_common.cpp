@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -32,6 +33,20 @@ QLabel* MakeText(QWidget* parent, const char* name, const QString& text, const T
     label->adjustSize();
   }
   return label;
+}
+
+void FitText(QLabel* label, const QString& text, int pixelSize) {
+  QFont font = label->font();
+  constexpr int kSmallest = 12;
+  for (; pixelSize > kSmallest; --pixelSize) {
+    font.setPixelSize(pixelSize);
+    const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, label->width(), 100000),
+                                                         Qt::TextWordWrap | label->alignment(), text);
+    if (needed.height() <= label->height() && needed.width() <= label->width()) break;
+  }
+  font.setPixelSize(pixelSize);
+  label->setFont(font);
+  label->setText(text);
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int tag,

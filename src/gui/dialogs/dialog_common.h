@@ -25,6 +25,11 @@ struct TextLook {
 QLabel* MakeText(QWidget* parent, const char* name, const QString& text, const TextLook& look,
                  const QRect& rect = QRect(), Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop);
 
+// Gives a fixed-size, wrapping label text at pixelSize, or the largest
+// smaller size at which the whole text fits the label (a long second line is
+// made smaller rather than cut off).
+void FitText(QLabel* label, const QString& text, int pixelSize);
+
 // A command button that draws its own face from the dialog image list.
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int tag,
                         const QRect& rect);

@@ -32,8 +32,8 @@ TFormOkMessage::TFormOkMessage(QWidget* parent) : CentredDialog(parent, kResultC
 }
 
 void TFormOkMessage::SetMessages(const QString& message, const QString& secondLine, bool ask) {
-  message_->setText(message);
-  secondLine_->setText(secondLine);
+  dialogs::FitText(message_, message, 27);
+  dialogs::FitText(secondLine_, secondLine, 24);
   cancel_->setVisible(ask);
   continue_->move(ask ? 328 : 184, 224);
 }

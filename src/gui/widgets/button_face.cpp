@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 
 #include <QEvent>
 #include <QPainter>
@@ -224,8 +225,20 @@ const ButtonImageList& DialogButtonImages() {
 const ButtonImageList& MainButtonImages() {
   static const ButtonImageList images{FolderImage(false), PrinterImage(), DeviceImage(),
                                       DiskImage(),        LinkImage(),    ResetImage(),
-                                      GearImage(),        CrossImage(),   FolderImage(true)};
+                                      GearImage(),        CrossImage(),   FolderImage(true),
+                                      // "в ручную" opens through the file dialog, as "Открыть" does
+                                      FolderImage(false)};
   return images;
+}
+
+QString MainButtonCaption(int tag) {
+  static const char* const kCaptions[] = {
+      "Открыть",      "Печать",       "В устройство...",           "Сохранить",
+      "Связь",        "По-умолчанию", "Настройки",                 "Отменить",
+      "Открыть файл", "Выбрать файл \"в ручную\"", "Генерация ключа", "Очистка ключа"};
+  if (tag < 0) tag = -tag;
+  if (tag < 1 || tag > static_cast<int>(std::size(kCaptions))) return {};
+  return QString::fromUtf8(kCaptions[tag - 1]);
 }
 
 void SetButtonTag(QPushButton* button, int tag) {

@@ -24,6 +24,11 @@ const ButtonImageList& MainButtonImages();
 void SetButtonTag(QPushButton* button, int tag);
 int ButtonTag(const QPushButton* button);
 
+// The caption table of the main window's command buttons (list mode's
+// included), by tag; a negative tag counts as its positive. Empty for a tag
+// without a caption.
+QString MainButtonCaption(int tag);
+
 // Where the picture stands relative to the caption.
 enum class GlyphLayout { Left, Right, Top, Bottom };
 

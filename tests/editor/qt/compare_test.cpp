@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTabWidget>
-#include <QTableWidget>
+#include "editor/string_grid.h"
 #include <QTreeWidget>
 
 #include "editor/compare_window.h"
@@ -203,7 +203,7 @@ TEST_F(CompareTest, DoubleClickOrEnterBringsTheControlForward) {
   }
   ASSERT_TRUE(cell && field);
   DoubleClickLine(QString::fromStdString(cell->parameter));
-  auto* grid = Find<QTableWidget>(cell->locator.control);
+  auto* grid = Find<StringGrid>(cell->locator.control);
   EXPECT_EQ(window->Pages()->currentWidget(), Find("Tab_Shleifs"));
   EXPECT_EQ(window->focusWidget(), grid);
   EXPECT_EQ(grid->currentRow(), cell->locator.row - 1);

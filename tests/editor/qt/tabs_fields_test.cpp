@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QSlider>
 #include <QTabWidget>
 
@@ -213,6 +214,53 @@ TEST(IndicTab, SirenPartitionList) {
   EXPECT_FALSE(t->SirenPartsList->isVisible());
   EXPECT_EQ(w.model.GetSirenPartitions(), PartitionBit(7));
   EXPECT_EQ(cell->Cell(0, 1), "7");
+}
+
+TEST(IndicTab, SirenListOpensOnALeftClickOnItsCellOnly) {
+  AllTabs w;
+  w.pages.setCurrentWidget(w.indic);
+  QApplication::processEvents();
+  StringGrid* cell = w.indic->SG_Indic_Sirena_Parts;
+  QWidget* area = cell->viewport();
+  const QPoint on = area->rect().center();
+  const QPoint off(area->width() + 40, on.y());
+  auto press = [&](Qt::MouseButton button, QPoint at, QEvent::Type type) {
+    QMouseEvent e(type, QPointF(at), area->mapToGlobal(QPointF(at)), button,
+                  type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
+    QApplication::sendEvent(area, &e);
+  };
+  struct Case {
+    Qt::MouseButton button;
+    QPoint releasedAt;
+    bool opens;
+  };
+  for (const Case& c : {Case{Qt::RightButton, on, false}, Case{Qt::MiddleButton, on, false},
+                        Case{Qt::LeftButton, off, false}, Case{Qt::LeftButton, on, true}}) {
+    SCOPED_TRACE(c.button);
+    press(c.button, on, QEvent::MouseButtonPress);
+    EXPECT_FALSE(w.indic->SirenPartsList->isVisible());  // nothing before the release
+    press(c.button, c.releasedAt, QEvent::MouseButtonRelease);
+    EXPECT_EQ(w.indic->SirenPartsList->isVisible(), c.opens);
+  }
+}
+
+TEST(GridEditors, APressOutsideAnOpenEditorStoresAndClosesItAndDoesNothingElse) {
+  AllTabs w;
+  w.pages.setCurrentWidget(w.relays);
+  QApplication::processEvents();
+  w.model.SetRelayType(1, Code(RelayType::kSiren1Guard));
+  w.relays->Redraw();
+  QCheckBox* box = w.relays->CB_Rele_ActiveKTS;
+  const bool ticked = box->isChecked();
+  QWidget* editor = test::OpenCell(w.relays->SG_Reles, 2, 1);
+  ASSERT_TRUE(qobject_cast<QLineEdit*>(editor));
+  test::KeyClicks(editor, QStringLiteral("42"));
+  test::MouseClick(box);
+  EXPECT_FALSE(editor->isVisible());
+  EXPECT_EQ(w.model.GetRelayTime(1), 42);
+  EXPECT_EQ(box->isChecked(), ticked);  // the press only closed the editor
+  test::MouseClick(box);                // the next one is the box's own
+  EXPECT_NE(box->isChecked(), ticked);
 }
 
 // Gives control the focus; returns what tab reported as entered (null: nothing).

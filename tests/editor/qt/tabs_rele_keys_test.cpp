@@ -129,7 +129,7 @@ TEST(KeysTab, GridHas250KeysAndNameLengthFollowsTheMode) {
 }
 
 QImage CellImage(StringGrid* g, int col, int row) {
-  g->scrollToItem(g->item(row - 1, col));
+  g->scrollTo(g->model()->index(row - 1, col));
   const QImage img = g->viewport()->grab().toImage();
   return img.copy(g->visualRect(g->model()->index(row - 1, col)));
 }

@@ -102,7 +102,7 @@ struct TabHost {
 };
 
 inline QPoint CellCentre(StringGrid* grid, int col, int row) {
-  grid->scrollToItem(grid->item(row - 1, col));
+  grid->scrollTo(grid->model()->index(row - 1, col));
   return grid->visualRect(grid->model()->index(row - 1, col)).center();
 }
 

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTableWidget>
+#include "editor/string_grid.h"
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -74,7 +74,7 @@ TEST_F(TForm2Test, GotoItemWalksForwardOverShownTabsAndWraps) {
   EXPECT_EQ(visited, (QList<int>{IndexOf("Tab_Indic"), IndexOf("Tab_Parts"),
                                  IndexOf("Tab_Shleifs"), IndexOf("Tab_Rele")}));
   visited.clear();
-  auto* keys = Find<QTableWidget>("SG_Keys");
+  auto* keys = Find<StringGrid>("SG_Keys");
   ASSERT_NE(keys, nullptr);
   window->GotoItem(Find("Tab_Keys"), keys);
   EXPECT_EQ(visited, QList<int>{IndexOf("Tab_Keys")});
@@ -184,7 +184,9 @@ TEST_F(TForm2Test, UnLoadAllReadsFieldsThatWereNeverLeft) {
 TEST_F(TForm2Test, CommandButtonsDrawTheirCaptionsAsFaces) {
   const std::pair<const char*, const char*> buttons[] = {
       {"B_Open", "Открыть"},   {"B_Print", "Печать"},          {"B_SaveToDevice", "В устройство..."},
-      {"B_Save", "Сохранить"}, {"B_Default", "По-умолчанию"}, {"B_Config", "Настройки"}};
+      {"B_Save", "Сохранить"}, {"B_Default", "По-умолчанию"}, {"B_Config", "Настройки"},
+      {"B_CancelOpenList", "Отменить"}, {"B_OpenLIst", "Открыть файл"},
+      {"B_OpenDirectly", "Выбрать файл \"в ручную\""}};
   for (const auto& [name, caption] : buttons) {
     auto* b = Find<QPushButton>(name);
     ASSERT_NE(b, nullptr) << name;

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QTabWidget>
-#include <QTableWidget>
+#include "editor/string_grid.h"
 
 #include "gui/widgets/qt_text.h"
 #include "files/qt/list_file_config.h"
@@ -131,7 +131,7 @@ TEST_F(WorkflowTest, CheckFixGoesToTheGridCell) {
   });
   Press("B_SaveToDevice");
   EXPECT_EQ(modals.seen.size(), 1) << modals.seen.join(QLatin1Char('\n')).toStdString();  // no drive chooser
-  auto* grid = Find<QTableWidget>("SG_Shleifs");
+  auto* grid = Find<StringGrid>("SG_Shleifs");
   EXPECT_EQ(window->Pages()->currentWidget(), Find("Tab_Shleifs"));
   EXPECT_EQ(window->focusWidget(), grid);
   EXPECT_EQ(grid->currentRow(), 2);  // loop 3 below the header row

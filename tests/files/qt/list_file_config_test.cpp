@@ -61,9 +61,10 @@ TEST(ListFileConfigPanel, ControlsColumnsAndTexts) {
   ASSERT_NE(list, nullptr);
   ASSERT_NE(p.panel.findChild<QLabel*>("LabelPozList"), nullptr);
   ASSERT_NE(p.panel.findChild<QTimer*>("TimerTestListConfig"), nullptr);
-  EXPECT_EQ(p.Button("B_CancelOpenList")->text(), "Отменить");
-  EXPECT_EQ(p.Button("B_OpenLIst")->text(), "Открыть файл");
-  EXPECT_EQ(p.Button("B_OpenDirectly")->text(), "Выбрать файл \"вручную\"");
+  // The captions stand in the faces, from the window's caption table.
+  EXPECT_EQ(p.Button("B_CancelOpenList")->accessibleName(), "Отменить");
+  EXPECT_EQ(p.Button("B_OpenLIst")->accessibleName(), "Открыть файл");
+  EXPECT_EQ(p.Button("B_OpenDirectly")->accessibleName(), "Выбрать файл \"в ручную\"");
   EXPECT_EQ(p.Button("B_OpenLIst")->toolTip(), "Открыть выбранный файл");
   EXPECT_EQ(p.panel.Timer()->interval(), 50);
   QHeaderView* h = list->horizontalHeader();

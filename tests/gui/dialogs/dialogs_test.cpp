@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -198,6 +199,24 @@ TEST(OkDialog, WithoutAskContinueStandsAloneInTheMiddle) {
   EXPECT_TRUE(focused);
   EXPECT_EQ(dialog.exec(), TFormOkMessage::kResultCancel);
   EXPECT_EQ(dialog.exec(), TFormOkMessage::kResultContinue);
+}
+
+TEST(OkDialog, ALongSecondTextIsMadeSmallerToFitItsField) {
+  TFormOkMessage dialog;
+  auto* second = dialog.findChild<QLabel*>(QStringLiteral("StaticTextRecomendation"));
+  ASSERT_NE(second, nullptr);
+  const QString written = QStringLiteral("Файлы записаны в устройство и проверены");
+  const QString backedUp = written + QStringLiteral("\nПрежняя конфигурация сохранена в папке резервных копий");
+  for (const QString& text : {written, backedUp, written}) {
+    dialog.SetMessages(QStringLiteral("Операция выполнена"), text, false);
+    EXPECT_EQ(second->text(), text);
+    EXPECT_EQ(second->size(), QSize(601, 73));
+    const QRect needed = QFontMetrics(second->font())
+                             .boundingRect(QRect(0, 0, 601, 1000), Qt::TextWordWrap | second->alignment(), text);
+    EXPECT_LE(needed.height(), 73) << text.toStdString();
+    // Only a text that would not fit is made smaller.
+    EXPECT_EQ(second->font().pixelSize() == 24, text == written) << second->font().pixelSize();
+  }
 }
 
 TEST(OkDialog, AskShowsBothButtons) {
