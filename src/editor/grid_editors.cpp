@@ -507,6 +507,8 @@ void SG_Open_Edit(StringGrid* grid) {
   const int row = grid->Row();
   const int col = grid->Col();
   if (row < 1) return;
+  // Only a cell the grid's model calls editable has an editor.
+  if (!(grid->currentIndex().flags() & Qt::ItemIsEditable)) return;
   GridEditor* e = grid->Slot(col, row);
   if (!e || e->IsOpen()) return;
   grid->scrollTo(grid->currentIndex());

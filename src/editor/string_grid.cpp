@@ -44,7 +44,8 @@ GridCells::GridCells(int rows, int cols, QObject* parent)
       rows_(rows),
       cols_(cols),
       cells_(static_cast<size_t>(rows * cols)),
-      headers_(static_cast<size_t>(cols)) {}
+      headers_(static_cast<size_t>(cols)),
+      editable_(static_cast<size_t>(rows * cols), false) {}
 
 int GridCells::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
 
@@ -63,7 +64,13 @@ QVariant GridCells::headerData(int section, Qt::Orientation orientation, int rol
 
 Qt::ItemFlags GridCells::flags(const QModelIndex& index) const {
   if (!index.isValid()) return Qt::NoItemFlags;
-  return index.column() == 0 ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+  const bool editable = editable_[static_cast<size_t>(index.row() * cols_ + index.column())];
+  const Qt::ItemFlags edit = editable ? Qt::ItemIsEditable : Qt::NoItemFlags;
+  return (index.column() == 0 ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable) | edit;
+}
+
+void GridCells::SetEditable(int row, int col, bool editable) {
+  editable_[static_cast<size_t>(row * cols_ + col)] = editable;
 }
 
 void GridCells::SetText(int row, int col, const QString& text) {
@@ -189,6 +196,7 @@ void StringGrid::SetSlot(int col, int row, GridEditor* e) {
   const int i = row * columnCount() + col;
   if (col < 0 || col >= columnCount() || row < 1 || i >= static_cast<int>(slots_.size())) return;
   slots_[static_cast<size_t>(i)] = e;
+  cells_->SetEditable(row - 1, col, e != nullptr);
 }
 
 GridEditor* StringGrid::OpenEditor() const {

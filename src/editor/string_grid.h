@@ -13,8 +13,9 @@ namespace kestrin {
 
 class GridEditor;
 
-// The texts of a grid: its header row and its data cells. The number column
-// can be neither selected nor edited; no cell is edited through the model.
+// The texts of a grid: its header row and its data cells, and which cells
+// have an editor (ItemIsEditable; the grid's own editors do the editing).
+// The number column cannot be selected.
 class GridCells : public QAbstractTableModel {
   Q_OBJECT
  public:
@@ -30,12 +31,14 @@ class GridCells : public QAbstractTableModel {
   void SetText(int row, int col, const QString& text);
   const QString& Header(int col) const { return headers_[static_cast<size_t>(col)]; }
   void SetHeader(int col, const QString& text);
+  void SetEditable(int row, int col, bool editable);
 
  private:
   int rows_;
   int cols_;
   std::vector<QString> cells_;
   std::vector<QString> headers_;
+  std::vector<bool> editable_;
 };
 
 // Draws a grid cell: the owning tab decides colours and text placement.
