@@ -28,6 +28,7 @@ class QTimer;
 namespace kestrin {
 
 class DialogMessageService;
+class DiskReader;
 class DriveList;
 class MessageService;
 class FileDialogs;
@@ -64,6 +65,10 @@ struct TForm2Options {
   ReportDialogs reportDialogs;              // empty: the print dialog
   MessageService* messages = nullptr;       // null: the program's message and key dialogs
   const FileWriter* writer = nullptr;       // null: the program's file writer
+  // Where panel writes back the disk's config.ini up (UTF-8); empty: the
+  // BackupPath setting, else "Кестрин/Резервные копии" in the documents folder.
+  std::string backupFolder;
+  const DiskReader* diskReader = nullptr;  // null: the platform's read-back
 };
 
 // Remembered-control slots, one per tab that records its focused control.
