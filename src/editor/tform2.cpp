@@ -96,6 +96,7 @@ void TForm2::FormCreate() {
   CreateShortcuts();
   CreateCompareCommand();
   CreateParamsCommand();
+  CreateUndoCommands();
 
   ConnectFocusTracking();
   WatchEdits();
