@@ -3,8 +3,10 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include "files/config_load.h"
+#include "files/panel_write.h"
 #include "files/qt/crypto_load.h"
 #include "files/qt/save_file.h"
 #include "gui/dialogs/form_ok_message.h"
@@ -19,7 +21,11 @@ DocumentWorkflow::DocumentWorkflow(ConfigDocument& doc, MessageService& messages
     : doc_(doc),
       messages_(messages),
       reportDialogs_(std::move(reportDialogs)),
-      writer_(writer != nullptr ? *writer : ownWriter_) {
+      writer_(writer != nullptr ? *writer : ownWriter_),
+      backupFolder_([] {
+        return BackupFolder(std::string(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                                               .toStdString());
+      }) {
   // A failed PDF from the preview is told like every other failure.
   if (!reportDialogs_.showError) {
     reportDialogs_.showError = [this](QWidget*, const QString& what, const QString& todo) {
@@ -95,14 +101,12 @@ CheckOutcome DocumentWorkflow::Check(
        onDefaultApplied});
 }
 
-bool DocumentWorkflow::WriteWithMessages(const QString& path, const QByteArray& bytes,
-                                         bool clockFile) {
+bool DocumentWorkflow::WriteWithMessages(const QString& path, const QByteArray& bytes) {
   switch (SaveFileAtomic(path, bytes, writer_)) {
     case SaveResult::Ok:
       return true;
     case SaveResult::CannotReplace:
-      // The clock file is created anew: any failure is a failure to create it.
-      ShowError(clockFile ? kMsgCannotCreate : kMsgCannotReplace);
+      ShowError(kMsgCannotReplace);
       return false;
     case SaveResult::CannotCreate:
       ShowError(kMsgCannotCreate);
@@ -113,25 +117,28 @@ bool DocumentWorkflow::WriteWithMessages(const QString& path, const QByteArray& 
 
 bool DocumentWorkflow::SaveTo(const QString& path) {
   const std::string text = WriteConfigTextCrLf(doc_.edited);
-  if (!WriteWithMessages(path, QByteArray::fromStdString(text), false)) return false;
+  if (!WriteWithMessages(path, QByteArray::fromStdString(text))) return false;
   doc_.Stored();
   Confirm(kMsgSaved);
   return true;
 }
 
 bool DocumentWorkflow::WriteToPanel(const QString& panelRoot) {
-  const QDir root(panelRoot);
-  const std::string text = WriteConfigTextCrLf(doc_.edited);
-  if (!WriteWithMessages(root.filePath(QStringLiteral("config.ini")),
-                         QByteArray::fromStdString(text), false)) {
-    return false;
-  }
-  if (!WriteWithMessages(root.filePath(QStringLiteral("clock.txt")),
-                         QByteArray::fromStdString(ClockFileBytes()), true)) {
+  PanelWriteRequest request;
+  request.configBytes = WriteConfigTextCrLf(doc_.edited);
+  request.clockBytes = ClockFileBytes();
+  request.diskRoot = QDir::toNativeSeparators(panelRoot).toStdString();
+  request.diskName = DiskDisplayName(request.diskRoot);
+  request.backupFolder = backupFolder_ ? backupFolder_() : std::string();
+  request.now = LocalTimeNow();
+  const PanelWriteResult result = WriteToPanelDisk(request, {writer_, writer_, diskReader_});
+  const MessagePair pair{result.message.c_str(), result.recommendation.c_str()};
+  if (!result.ok) {
+    ShowError(pair);
     return false;
   }
   doc_.Stored();
-  Confirm(kMsgWrittenToDevice);
+  Confirm(pair);
   return true;
 }
 

@@ -10,6 +10,7 @@
 
 #include "files/atomic_file.h"
 #include "files/config_document.h"
+#include "files/disk_io.h"
 #include "files/workflow.h"
 #include "report/checks.h"
 #include "report/qt/report_printer.h"
@@ -35,6 +36,15 @@ class DocumentWorkflow {
 
   const FileWriter& Writer() const { return writer_; }
 
+  // Where a panel write backs the disk's config.ini up (UTF-8; asked at each
+  // write, so that a changed setting holds at once; by default the backup
+  // folder in the user's documents) and how it reads the disk back (null: the
+  // platform's reader, past the cache).
+  void SetPanelBackup(std::function<std::string()> backupFolder, const DiskReader* reader = nullptr) {
+    backupFolder_ = std::move(backupFolder);
+    diskReader_ = reader;
+  }
+
   // A container (by its name, firstKey tried before the key dialog) or a plain
   // text file into the model. On success the document names the file. A
   // container given up on leaves the text buffer empty; nothing else changes
@@ -55,8 +65,9 @@ class DocumentWorkflow {
 
   // The model's text into the file; confirmed when saved. True when saved.
   bool SaveTo(const QString& path);
-  // config.ini, then clock.txt, into the panel's folder; confirmed when both
-  // are written. True when written.
+  // The disk's config.ini backed up, then config.ini and clock.txt written
+  // into the panel's folder and read back; confirmed when both came back as
+  // written. True when written and verified.
   bool WriteToPanel(const QString& panelRoot);
 
   // "Вы хотите "сбросить" настройки...?"; true to go on.
@@ -73,7 +84,7 @@ class DocumentWorkflow {
   bool Print(QWidget* parent);
 
  private:
-  bool WriteWithMessages(const QString& path, const QByteArray& bytes, bool clockFile);
+  bool WriteWithMessages(const QString& path, const QByteArray& bytes);
   void ShowError(const MessagePair& pair);
   void Confirm(const MessagePair& pair);
 
@@ -82,6 +93,8 @@ class DocumentWorkflow {
   ReportDialogs reportDialogs_;
   FileWriter ownWriter_;
   const FileWriter& writer_;
+  std::function<std::string()> backupFolder_;
+  const DiskReader* diskReader_ = nullptr;
 };
 
 }  // namespace kestrin

@@ -7,10 +7,12 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include "files/panel_write.h"
 #include "gui/widgets/button_face.h"
 #include "gui/widgets/hints.h"
 #include "editor/tab_common.h"
@@ -94,6 +96,7 @@ void TForm2::FormCreate() {
   CreateShortcuts();
   CreateCompareCommand();
   CreateParamsCommand();
+  CreateUndoCommands();
 
   ConnectFocusTracking();
   WatchEdits();
@@ -226,6 +229,14 @@ void TForm2::CreateCompanions() {
   }
   workflow_ = std::make_unique<DocumentWorkflow>(doc_, *messages_, options_.reportDialogs,
                                                  options_.writer);
+  workflow_->SetPanelBackup(
+      [this] {
+        if (!options_.backupFolder.empty()) return options_.backupFolder;
+        return BackupFolder(
+            settings_.BackupPath,
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString());
+      },
+      options_.diskReader);
   // The keys export is told and written as the window's own commands are
   // (the tabs exist before the message service does).
   Tab_Keys->SetMessages(messages_);

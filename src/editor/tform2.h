@@ -13,6 +13,7 @@
 
 #include "editor/document_workflow.h"
 #include "files/config_document.h"
+#include "files/edit_history.h"
 #include "files/program_settings.h"
 #include "files/qt/settings_store.h"
 #include "files/workflow.h"
@@ -28,6 +29,7 @@ class QTimer;
 namespace kestrin {
 
 class DialogMessageService;
+class DiskReader;
 class DriveList;
 class MessageService;
 class FileDialogs;
@@ -64,6 +66,10 @@ struct TForm2Options {
   ReportDialogs reportDialogs;              // empty: the print dialog
   MessageService* messages = nullptr;       // null: the program's message and key dialogs
   const FileWriter* writer = nullptr;       // null: the program's file writer
+  // Where panel writes back the disk's config.ini up (UTF-8); empty: the
+  // BackupPath setting, else "Кестрин/Резервные копии" in the documents folder.
+  std::string backupFolder;
+  const DiskReader* diskReader = nullptr;  // null: the platform's read-back
 };
 
 // Remembered-control slots, one per tab that records its focused control.
@@ -121,6 +127,11 @@ class TForm2 : public QMainWindow {
   // the tabs hold it, with its default, in a window of its own.
   void ShowAllParameters();
   ParamsWindow* ParamsView() const { return paramsWindow_; }
+  // Ctrl+Z, Ctrl+Y (and Ctrl+Shift+Z): the configuration one stored edit back
+  // or forward, redrawn, the changed parameter's control brought forward.
+  void UndoEdit();
+  void RedoEdit();
+  const EditHistory& History() const { return history_; }
   // The shortcut of a command button by objectName (and "A_Compare",
   // "A_Params"); empty otherwise.
   static QKeySequence CommandShortcut(const QString& buttonName);
@@ -173,6 +184,15 @@ class TForm2 : public QMainWindow {
   void CreateShortcuts();
   void CreateCompareCommand();
   void CreateParamsCommand();
+  void CreateUndoCommands();
+  void WatchForUndo();
+  void StartHistory();
+  void ScheduleRecord();
+  void RecordEdit();
+  void RestoreStep(const EditHistory::Move& move);
+  // A control whose value belongs to the configuration: not a grid cell's
+  // editor, not the keys tab's find field.
+  static bool HoldsConfiguration(const QWidget* w);
   void CompareListRow(const QString& path, bool container);
   void GotoDifference(const DiffLocator& at);
   void FinishCellEditing();
@@ -252,6 +272,9 @@ class TForm2 : public QMainWindow {
   HintDisplay hints_;
   QPalette toolTipPalette_;
   bool markScheduled_ = false;
+  EditHistory history_;
+  bool restoring_ = false;
+  bool recordScheduled_ = false;
   std::vector<QMetaObject::Connection> editWatches_;
   QString saveFolder_;  // the save dialog's initial folder, set by the first save in list mode
   bool listMode_ = false;

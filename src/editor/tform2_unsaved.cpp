@@ -57,19 +57,13 @@ void TForm2::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
 }
 
-namespace {
-
-// A control whose value belongs to the configuration: not a grid cell's
-// editor, not the keys tab's find field.
-bool HoldsConfiguration(const QWidget* w) {
+bool TForm2::HoldsConfiguration(const QWidget* w) {
   if (w->property("gridCellEditor").toBool()) return false;
   for (const QWidget* p = w; p; p = p->parentWidget()) {
     if (qobject_cast<const KeysFindBar*>(p)) return false;
   }
   return true;
 }
-
-}  // namespace
 
 void TForm2::WatchEdits() {
   // The fields are ahead of the model until unloaded: the document reads
@@ -97,6 +91,7 @@ void TForm2::WatchEdits() {
   for (QSlider* slider : PagesParam->findChildren<QSlider*>())
     if (HoldsConfiguration(slider))
       watched.push_back(connect(slider, &QSlider::valueChanged, this, touched));
+  WatchForUndo();
 }
 
 void TForm2::UnwatchEdits() {

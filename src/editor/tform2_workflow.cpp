@@ -21,6 +21,7 @@ void TForm2::ShowDocument(std::optional<int> status) {
   if (status) {
     SyncDebugMemo();
     Redraw_All();
+    StartHistory();  // a configuration loaded or reset; a save keeps the history
     const QString path = LoadedPath();
     FormatStaticTextStatus(path, *status, false, path.isEmpty() ? QString() : FileDateText(path),
                            doc_.edited.GetVersion());
@@ -58,6 +59,7 @@ void TForm2::B_OpenClick() {
   if (settings_.ListModeOpenSave) {
     listPanel_->Open(QString::fromStdString(settings_.ListPathSave));
     listMode_ = true;
+    StartHistory();
     ButtonVisible(false);
     listPanel_->show();
     listPanel_->FocusList();

@@ -7,7 +7,9 @@ namespace kestrin::test {
 
 inline const QString kSaved = QStringLiteral("ok: Операция выполнена / Конфигурация сохранена");
 inline const QString kWritten =
-    QStringLiteral("ok: Операция выполнена / Файлы успешно записаны в устройство");
+    QStringLiteral("ok: Операция выполнена / Файлы записаны в устройство и проверены");
+inline const QString kWrittenBackedUp = kWritten + QStringLiteral(
+    "\nПрежняя конфигурация сохранена в папке резервных копий");
 inline const QString kCannotOpen =
     QStringLiteral("error: Ошибка открытия файла / Проверьте наличие файла");
 inline const QString kCannotReplace = QStringLiteral(

@@ -137,6 +137,8 @@ class WindowTest : public ::testing::Test {
     options.settings = Store();
     options.messages = messages;
     options.writer = writer;
+    // Panel writes back up here, never into the user's documents.
+    options.backupFolder = Path(QStringLiteral("backups")).toStdString();
     return options;
   }
 
