@@ -20,6 +20,7 @@ extern const MessagePair kMsgAskDefaults;
 extern const MessagePair kMsgContainerHeader;  // not a container of this panel
 extern const MessagePair kMsgContainerSize;    // container of a wrong size
 extern const MessagePair kMsgReportNotBuilt;   // the PDF could not be drawn
+extern const MessagePair kMsgNoPrinter;        // "Печать" with no printer installed
 
 // Shown beside the key when a container does not decipher with it.
 extern const char kMsgWrongKey[];
