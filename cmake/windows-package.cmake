@@ -20,6 +20,7 @@ list(REMOVE_DUPLICATES runtime_dirs)
 set(KESTRIN_QT_TRANSLATIONS "${QT_HOST_PATH}/share/qt6/translations" CACHE PATH
     "Folder with Qt's qtbase_ru.qm")
 find_program(KESTRIN_OBJDUMP NAMES x86_64-w64-mingw32-objdump REQUIRED)
+find_program(KESTRIN_STRIP NAMES x86_64-w64-mingw32-strip REQUIRED)
 
 set(stage ${CMAKE_BINARY_DIR}/kestrin-configurator-windows)
 set(files_nsh ${CMAKE_BINARY_DIR}/setup-files.nsh)
@@ -29,7 +30,7 @@ add_custom_command(OUTPUT ${files_nsh}
           "-DPROGRAMS=$<TARGET_FILE_DIR:kestrin-configurator>;$<TARGET_FILE_DIR:kestrin-cfg>"
           -DQT=${kestrin_qt_prefix} "-DRUNTIME=${runtime_dirs}"
           -DTRANSLATIONS=${KESTRIN_QT_TRANSLATIONS} -DDOC=${CMAKE_SOURCE_DIR}/packaging/windows
-          -DOBJDUMP=${KESTRIN_OBJDUMP} -DNSH=${files_nsh}
+          -DOBJDUMP=${KESTRIN_OBJDUMP} -DSTRIP=${KESTRIN_STRIP} -DNSH=${files_nsh}
           -P ${CMAKE_SOURCE_DIR}/cmake/windows-stage.cmake
   DEPENDS kestrin-configurator kestrin-cfg ${ship} ${CMAKE_SOURCE_DIR}/cmake/windows-stage.cmake
           ${CMAKE_SOURCE_DIR}/packaging/windows/README.txt

@@ -4,7 +4,7 @@
 # Also writes the setup's file lists (install and uninstall), so that the
 # uninstaller removes exactly what was installed.
 #   cmake -DSHIP=... -DOUT=... -DPROGRAMS=<dir;dir> -DQT=<prefix> -DRUNTIME=<dir;dir>
-#         -DTRANSLATIONS=<dir> -DDOC=<dir> -DOBJDUMP=... -DNSH=<file> -P windows-stage.cmake
+#         -DTRANSLATIONS=<dir> -DDOC=<dir> -DOBJDUMP=... -DSTRIP=... -DNSH=<file> -P windows-stage.cmake
 cmake_minimum_required(VERSION 3.20)
 
 function(find_source kind name out)
@@ -73,6 +73,11 @@ foreach(entry ${shipped})
   endif()
   if(lower MATCHES "\\.(exe|dll)$")
     list(APPEND binaries ${path})
+    # Debian's runtime DLLs carry their debugging symbols: 23 MB of libstdc++.
+    execute_process(COMMAND ${STRIP} --strip-unneeded ${OUT}/${path} RESULT_VARIABLE rc)
+    if(NOT rc EQUAL 0)
+      message(FATAL_ERROR "${STRIP} ${path} failed")
+    endif()
   endif()
   string(REPLACE "/" "\\" winpath "${path}")
   if(folder STREQUAL "")
