@@ -45,6 +45,9 @@ wine_prefix_start() {
   done
   if [ "${1:-}" = offscreen ]; then
     wine_reg add 'HKCU\Environment' /v QT_QPA_PLATFORM /d offscreen /f
+    # Qt's offscreen plugin on Windows reads font files from one folder rather
+    # than asking GDI, so Wine's replacements do not reach it.
+    wine_reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /d "$(wine_path /usr/share/fonts/truetype/liberation)" /f
   fi
   wineserver -w
 }
