@@ -11,10 +11,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -102,6 +105,13 @@ int main(int argc, char** argv) {
   g_out = args[1];
   QDir().mkpath(g_out);
   Print("platform", QApplication::platformName());
+  // Where the program's entry looks for Qt's own Russian texts.
+  QTranslator qtRussian;
+  Print("qt-translation",
+        qtRussian.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
+                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+            ? QStringLiteral("loaded")
+            : QStringLiteral("missing in ") + QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 
   std::unique_ptr<kestrin::FakeDriveList> drives;
   kestrin::TForm2Options options;
