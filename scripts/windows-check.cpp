@@ -5,7 +5,8 @@
 // Loads CONFIG_FILE, saves pictures of the Common and Keys tabs, presses
 // "В устройство..." and prints the drive chooser's rows ("row: ..."), picks
 // the first row (its picture too), prints the message shown after writing,
-// then presses "Применить" in "Настройки" (the platform's settings store).
+// presses "Применить" in "Настройки" (the platform's settings store), then
+// "Печать" when no printer is installed, printing the message it shows.
 // DRIVE_FOLDER (Linux): a folder offered as the one removable drive; on
 // Windows the system's drives are listed.
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QLibraryInfo>
 #include <QListWidget>
 #include <QLocale>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -61,8 +63,7 @@ void OnModals(std::function<bool(QWidget*)> handle) {
   });
 }
 
-// The message shown after the write: its texts, then "Продолжить" (or
-// "Исправить" of an error).
+// A message window: its texts, then "Продолжить" (or "Исправить" of an error).
 bool MessageAfterWrite(QWidget* w) {
   for (QLabel* l : w->findChildren<QLabel*>())
     if (!l->text().isEmpty() && l->isVisible()) Print("message", l->text());
@@ -150,5 +151,15 @@ int main(int argc, char** argv) {
   OnModals([](QWidget* w) { return Click(w, "B_OK"); });
   window.findChild<QPushButton*>(QStringLiteral("B_Config"))->click();
   Print("settings", QStringLiteral("applied"));
+
+  // "Печать" without a printer: the message, not the system's dialog (which
+  // this program could not close, hence only then; Qt's Linux dialog opens
+  // even without one, so only over the system's drives).
+  const QStringList printers = QPrinterInfo::availablePrinterNames();
+  Print("printers", QString::number(printers.size()));
+  if (printers.isEmpty() && !drives) {
+    OnModals(MessageAfterWrite);
+    window.findChild<QPushButton*>(QStringLiteral("B_Print"))->click();
+  }
   return 0;
 }
