@@ -14,6 +14,7 @@
 #include "gui/dialogs/form_error_message.h"
 #include "gui/dialogs/form_ok_message.h"
 #include "gui/dialogs/form_save_changes.h"
+#include "model/messages.h"
 
 using namespace kestrin;
 
@@ -70,6 +71,15 @@ int main(int argc, char** argv) {
   ok.SetMessages(QStringLiteral("Операция выполнена"),
                  QStringLiteral("Файлы успешно записаны в устройство"), false);
   Save(ok, "ok_written");
+  // The panel write with its read-back, without and with a backup made.
+  ok.SetMessages(QString::fromUtf8(kMsgWrittenAndVerified.message),
+                 QString::fromUtf8(kMsgWrittenAndVerified.recommendation), false);
+  Save(ok, "ok_written_verified");
+  ok.SetMessages(QString::fromUtf8(kMsgWrittenAndVerified.message),
+                 QString::fromUtf8(kMsgWrittenAndVerified.recommendation) + QLatin1Char('\n') +
+                     QString::fromUtf8(kMsgBackupKept),
+                 false);
+  Save(ok, "ok_written_verified_backup");
   ok.SetMessages(QStringLiteral("Вы хотите \"сбросить\" настройки в значение \"по-умолчанию\"?"),
                  QStringLiteral("(все введённые значения параметров будут потеряны)"), true);
   Save(ok, "ok_ask_reset");

@@ -17,6 +17,10 @@ void PrintUsage(std::ostream& out) {
     out << "  " << name << c.summary << "\n";
   }
   out << "\nФайлы пишутся в кодировке Windows-1251 с концами строк CR LF; сообщения выводятся в UTF-8.\n"
+         "\"--key -\" читает ключ из стандартного ввода: одну строку не длиннее 4096 байт\n"
+         "без нулевых байтов. \"--\" завершает параметры: kestrin-cfg check -- -site.ini.\n"
+         "В строках вывода с табуляциями табуляция и концы строк внутри поля\n"
+         "(имени файла, значения) заменяются пробелами.\n"
          "Коды завершения: 0 - успешно, 1 - найдены нарушения, 2 - ошибка входных данных,\n"
          "3 - неверный ключ контейнера.\n";
 }
@@ -42,6 +46,7 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
     if (name != c.name) continue;
     Context ctx{std::vector<std::string>(argv.begin() + 1, argv.end()), out, err, in, writer};
     for (const std::string& a : ctx.args) {
+      if (a == "--") break;  // what follows is an argument, even "--help"
       if (a == "--help" || a == "-h") {
         out << c.help;
         return kExitOk;

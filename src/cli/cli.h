@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "files/atomic_file.h"
@@ -54,9 +55,17 @@ struct Options {
 };
 
 // valueOptions take a value; flagOptions stand alone; anything else starting
-// with '-' is an error (reported on err, returns nullopt).
+// with '-' is an error (reported on err, returns nullopt). After "--" every
+// argument is positional. A key option (--key, --key-*) given as "-" is read
+// here from standard input, one line each in the order of valueOptions, at
+// most kMaxKeyLineBytes and no NUL byte; a longer or NUL-filled line is an
+// error. The value then holds the line read.
 std::optional<Options> ParseOptions(Context& ctx, const std::vector<std::string>& valueOptions,
                                     const std::vector<std::string>& flagOptions);
+
+// A field of a tab-separated output line: TAB, CR and LF inside it become
+// spaces, so that one row stays one line of the same columns.
+std::string OutputField(std::string_view text);
 
 // A message pair on standard error: what happened, what to do.
 void PrintPair(Context& ctx, const std::string& what, const std::string& todo);
@@ -68,11 +77,24 @@ void PrintPair(Context& ctx, const MessagePair& pair);
 bool EmitOutput(Context& ctx, const Options& opts, const std::string& bytes);
 
 // Reads a configuration file (plain or, with a key, a container) into lines
-// as the text buffer holds them. On failure the message pair is printed and
+// as the text buffer holds them: the file must be readable at all (before
+// the key is looked at), and a container is not replaced through -o. On failure the message pair is printed and
 // the exit status returned; 0 on success.
 int LoadInputText(Context& ctx, const std::string& path, const Options& opts, std::string& text);
 
-// The key of --key, reading standard input for "-". Empty optional: no --key.
+// Longest key line read from standard input.
+constexpr size_t kMaxKeyLineBytes = 4096;
+
+// The opening failure pair (and its reason) when the file cannot be read at
+// all; the exit status, 0 when it can. Asked before any key is used.
+int RefuseUnreadable(Context& ctx, const std::string& path, bool container);
+
+// -o naming the container itself (links followed): replacing it with its
+// plain text would put the configuration's keys in clear and lose the
+// container. Prints the refusal and returns 2; 0 when -o is elsewhere.
+int RefuseOutputOverContainer(Context& ctx, const Options& opts, const std::string& container);
+
+// The key of --key ("-" was already read by ParseOptions). Empty optional: no --key.
 std::optional<std::string> KeyOption(Context& ctx, const Options& opts);
 
 }  // namespace kestrin::cli

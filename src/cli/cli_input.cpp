@@ -19,7 +19,7 @@ std::optional<Options> ParseOneArgument(Context& ctx, const char* command, const
 int LoadInputModel(Context& ctx, const Options& opts, T_Command_DEVICE& model) {
   std::string text;
   if (int rc = LoadInputText(ctx, opts.positional[0], opts, text); rc != kExitOk) return rc;
-  LoadConfigText(text, model);
+  LoadConfigText(std::move(text), model);
   return kExitOk;
 }
 

@@ -29,6 +29,11 @@ int RunCheck(Context& ctx) {
   bool found = false;
   for (const std::string& path : opts->positional) {
     const bool container = IsContainerInput(path);
+    if (int rc = RefuseUnreadable(ctx, path, container); rc != kExitOk) {
+      ctx.err << "(" << path << ")\n";
+      if (loadFailure == kExitOk) loadFailure = rc;
+      continue;
+    }
     if (container && !key) {
       RefuseContainerWithoutKey(ctx, path);
       if (loadFailure == kExitOk) loadFailure = kExitBadInput;
@@ -41,14 +46,14 @@ int RunCheck(Context& ctx) {
       continue;
     }
     T_Command_DEVICE model;
-    LoadConfigText(text, model);
+    LoadConfigText(std::move(text), model);
     // As the window does after a load: the key that opened a container
     // stands in for a missing file key.
     CompleteKeys(model, container && key ? Utf8ToCp1251(*key) : std::string());
     for (const CheckViolation& v : ReportViolations(model)) {
       found = true;
-      ctx.out << path << '\t' << v.groupName << '\t' << v.itemName << '\t' << v.message << '\t'
-              << v.recommendation << '\n';
+      ctx.out << OutputField(path) << '\t' << OutputField(v.groupName) << '\t' << OutputField(v.itemName)
+              << '\t' << OutputField(v.message) << '\t' << OutputField(v.recommendation) << '\n';
     }
   }
   ctx.out.flush();
@@ -64,7 +69,8 @@ const Command kCheckCommand = {
     "Проверяет каждый файл по правилам, которые конфигуратор применяет перед\n"
     "сохранением, ничего не меняя. Для каждого нарушения выводится строка:\n"
     "  ФАЙЛ<TAB>группа<TAB>элемент<TAB>ошибка<TAB>рекомендация\n"
-    "(первое нарушенное правило каждого элемента каждой группы).\n"
+    "(первое нарушенное правило каждого элемента каждой группы). Знаки табуляции\n"
+    "и концы строк внутри полей (и в имени файла) заменяются пробелами.\n"
     "  --key КЛЮЧ  ключ для зашифрованных контейнеров (*.cry); \"-\" - прочитать\n"
     "              ключ из стандартного ввода\n"
     "Код возврата: 0 - нарушений нет, 1 - найдены нарушения,\n"

@@ -14,49 +14,32 @@ namespace kestrin::cli {
 
 namespace {
 
-// The value of a key option; "-" reads the next line of standard input.
-std::optional<std::string> KeyValue(Context& ctx, const Options& opts, const std::string& name) {
-  auto key = opts.Value(name);
-  if (!key || *key != "-") return key;
-  std::string line;
-  std::getline(ctx.in, line);
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  return line;
-}
-
 // Reads one side into model; on failure prints the message pair and the
 // file's name and returns the exit status.
 int LoadSide(Context& ctx, const std::string& path, const std::optional<std::string>& key,
              const char* keyOption, T_Command_DEVICE& model) {
   const bool container = IsContainerInput(path);
   std::string text;
-  int rc = kExitOk;
-  if (container && !key) {
+  // Readable at all first: no key is asked of a file that cannot be read.
+  int rc = RefuseUnreadable(ctx, path, container);
+  if (rc == kExitOk && container && !key) {
     PrintPair(ctx, "Файл зашифрован - для чтения нужен ключ",
               std::string("Укажите ключ шифрования конфигурации (") + keyOption + " КЛЮЧ)");
     rc = kExitBadInput;
-  } else if (container) {
+  } else if (rc == kExitOk && container) {
     rc = LoadContainerText(ctx, path, *key, text);
-  } else {
+  } else if (rc == kExitOk) {
     rc = LoadInputText(ctx, path, Options{}, text);
   }
   if (rc != kExitOk) {
     ctx.err << "(" << path << ")\n";
     return rc;
   }
-  LoadConfigText(text, model);
+  LoadConfigText(std::move(text), model);
   // As the window does after a load: the key that opened a container stands
   // in for a missing file key.
   CompleteKeys(model, container ? Utf8ToCp1251(*key) : std::string());
   return kExitOk;
-}
-
-// A field of an output line: a tab inside a value would split the line.
-std::string Field(std::string s) {
-  for (char& c : s) {
-    if (c == '\t') c = ' ';
-  }
-  return s;
 }
 
 int RunDiff(Context& ctx) {
@@ -67,11 +50,11 @@ int RunDiff(Context& ctx) {
     return kExitBadInput;
   }
   // Standard input is read in the order A, B when both keys are "-".
-  const std::optional<std::string> keyA = KeyValue(ctx, *opts, "--key");
+  const std::optional<std::string> keyA = opts->Value("--key");
   std::optional<std::string> keyB = keyA;
   const char* keyOptionB = "--key";
   if (opts->Has("--key-b")) {
-    keyB = KeyValue(ctx, *opts, "--key-b");
+    keyB = opts->Value("--key-b");
     keyOptionB = "--key-b";
   }
   T_Command_DEVICE a;
@@ -83,7 +66,7 @@ int RunDiff(Context& ctx) {
   options.showCodes = opts->Has("--show-codes");
   const std::vector<ConfigDifference> differences = DiffConfigurations(a, b, options);
   for (const ConfigDifference& d : differences) {
-    ctx.out << d.tabName << '\t' << Field(d.parameter) << '\t' << Field(d.valueA) << '\t' << Field(d.valueB)
+    ctx.out << d.tabName << '\t' << OutputField(d.parameter) << '\t' << OutputField(d.valueA) << '\t' << OutputField(d.valueB)
             << '\n';
   }
   ctx.out.flush();

@@ -21,7 +21,7 @@ int RunInfo(Context& ctx) {
   bool notContainer = false;
   for (const std::string& path : opts->positional) {
     std::string bytes;
-    ctx.out << path << "\t";
+    ctx.out << OutputField(path) << "\t";
     if (ReadFileBytes(path, bytes, kContainerHeaderProbeBytes, true) != ReadStatus::Ok) {
       ctx.out << "ошибка открытия файла\n";
       unreadable = true;
@@ -50,7 +50,8 @@ const Command kInfoCommand = {
     "Для каждого файла выводит строку: имя файла, табуляция, псевдоним прибора\n"
     "(без завершающих пробелов), табуляция, идентификатор в виде XXXX-XXXX-XXXX\n"
     "(знаки, не являющиеся шестнадцатеричными цифрами, показаны как \"?\").\n"
-    "Ключ не нужен: эти поля хранятся в контейнере открыто.\n\n"
+    "Ключ не нужен: эти поля хранятся в контейнере открыто. Знаки табуляции\n"
+    "и концы строк в имени файла заменяются пробелами.\n\n"
     "Коды завершения: 0 - все файлы являются контейнерами, 1 - есть файлы,\n"
     "не являющиеся контейнерами, 2 - есть файлы, которые не удалось прочитать.\n",
     RunInfo};

@@ -5,6 +5,7 @@
 #include "files/file_bytes.h"
 #include "files/paths.h"
 #include "files/keys_csv.h"
+#include "model/messages.h"
 #include "model/reader.h"
 #include "model/writer.h"
 
@@ -39,8 +40,9 @@ int RunKeysImport(Context& ctx) {
   T_Command_DEVICE model;
   if (int rc = LoadInputModel(ctx, *opts, model); rc != kExitOk) return rc;
   std::string csv;
-  if (ReadFileBytes(*csvPath, csv) != ReadStatus::Ok) {
-    PrintPair(ctx, "Ошибка открытия файла", "Проверьте наличие файла");
+  if (const ReadStatus st = ReadFileBytes(*csvPath, csv); st != ReadStatus::Ok) {
+    PrintPair(ctx, kMsgCannotOpen);
+    if (const std::string reason = ReadFailureReason(st); !reason.empty()) ctx.err << reason << "\n";
     ctx.err << "(" << *csvPath << ")\n";
     return kExitBadInput;
   }
@@ -75,10 +77,11 @@ const Command kKeysImportCommand = {
     "Загружает файл конфигурации, задает ключи, названные в столбце \"№\" таблицы,\n"
     "и записывает конфигурацию так, как ее сохраняет конфигуратор. Остальные ключи\n"
     "и отсутствующие в таблице столбцы не меняются. Разделитель \";\", \",\" или\n"
-    "табуляция; кодировка UTF-8 (с BOM или без) или Windows-1251. Скрытый код\n"
-    "(************) оставляет код ключа из файла.\n"
+    "табуляция; кодировка UTF-8 (с BOM или без), UTF-16 с BOM (\"Текст Юникод\")\n"
+    "или Windows-1251. Скрытый код (************) оставляет код ключа из файла.\n"
     "Значения проверяются по правилам вкладки \"Ключи\": имя (до 10 знаков, до 9 в\n"
-    "режимах \"Принуждение\" и \"Патруль\"; буквы и цифры), режим по тексту списка,\n"
+    "режимах \"Принуждение\" и \"Патруль\"; без управляющих знаков и без знаков,\n"
+    "которые текст конфигурации не сохранил бы: \".\", \";\", \"$\"), режим по тексту списка,\n"
     "код - не более 12 шестнадцатеричных цифр, разделы от 1 до 8 (например 1-2,4),\n"
     "коды разных ключей не должны совпадать. При ошибках на стандартный вывод\n"
     "ошибок выводится по строке \"строка N: причина\" на каждую неверную строку\n"

@@ -30,6 +30,12 @@ int RunList(Context& ctx) {
     PrintPair(ctx, "Папка не найдена: " + folder, "Проверьте путь к папке");
     return kExitBadInput;
   }
+  // The list skips what it cannot read; a folder it cannot read at all would
+  // pass for an empty one.
+  if (std::filesystem::directory_iterator(PathFromUtf8(folder), ec); ec) {
+    PrintPair(ctx, "Папка не читается: " + folder, "Проверьте права на чтение папки");
+    return kExitBadInput;
+  }
   int column = -1;
   if (auto s = opts->Value("--sort")) {
     column = ParseColumn(*s);
@@ -53,7 +59,7 @@ int RunList(Context& ctx) {
   }
   for (const FileListRow& r : rows) {
     ctx.out << (r.kind == FileKind::Container ? "cry" : "ini") << '\t' << Cp1251ToUtf8(r.alias) << '\t'
-            << r.identifier << '\t' << r.fileName << '\n';
+            << OutputField(r.identifier) << '\t' << OutputField(r.fileName) << '\n';
   }
   ctx.out.flush();
   return ctx.out ? kExitOk : kExitBadInput;
@@ -67,9 +73,11 @@ const Command kListCommand = {
     "Выводит строки списка файлов конфигурации папки так, как их показывает\n"
     "конфигуратор (все файлы проверены сразу), по строке на файл:\n"
     "  вид (ini/cry)<TAB>псевдоним<TAB>идентификатор<TAB>имя файла\n"
-    "Сначала все *.ini, затем все *.cry, в порядке файловой системы.\n"
+    "Сначала все *.ini, затем все *.cry, в порядке файловой системы. Знаки\n"
+    "табуляции и концы строк в имени файла заменяются пробелами.\n"
     "  --sort СТОЛБЕЦ  сортировать: 0 или kind, 1 или alias, 2 или id, 3 или file\n"
-    "  --reverse       обратный порядок\n",
+    "  --reverse       обратный порядок\n\n"
+    "Коды завершения: 0 - успешно, 2 - папка не найдена или не читается.\n",
     RunList};
 
 }  // namespace kestrin::cli

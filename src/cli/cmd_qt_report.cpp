@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QString>
+#include <cstdio>
 #include <ostream>
 
 #include "cli/commands.h"
@@ -13,6 +14,12 @@ namespace kestrin::cli {
 
 namespace {
 
+// Qt's own notes (in English, about its run-time folder, fonts, plugins) are
+// not the tool's messages: everything kestrin-cfg prints is its own.
+void QuietQtMessage(QtMsgType type, const QMessageLogContext&, const QString&) {
+  if (type == QtFatalMsg) std::fputs("kestrin-cfg: внутренняя ошибка библиотеки Qt\n", stderr);
+}
+
 // Fonts and PDF output need a GUI application; a tool has no window, so the
 // offscreen platform serves unless the caller chose another one.
 void EnsureGuiApplication() {
@@ -20,6 +27,7 @@ void EnsureGuiApplication() {
 #ifndef _WIN32
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
+  qInstallMessageHandler(QuietQtMessage);
   static int argc = 1;
   static char name[] = "kestrin-cfg";
   static char* argv[] = {name, nullptr};
@@ -55,7 +63,8 @@ const Command kReportCommand = {
     "  --key КЛЮЧ   ключ для зашифрованного контейнера (*.cry); \"-\" - прочитать\n"
     "               ключ из стандартного ввода\n"
     "  --date ДАТА  дата печати в отчёте (по умолчанию сегодняшняя, в кратком\n"
-    "               формате системы)\n",
+    "               формате системы; без языковой настройки, LANG=C, -\n"
+    "               в русском: 10.12.2026)\n",
     RunReport};
 
 }  // namespace kestrin::cli

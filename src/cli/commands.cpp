@@ -13,6 +13,7 @@ const std::vector<Command>& Commands() {
       kDiffCommand,
       kKeysExportCommand,
       kKeysImportCommand,
+      kWritePanelCommand,
 #ifdef KESTRIN_HAVE_QT
       kReportCommand,
 #endif

@@ -28,6 +28,7 @@ extern const Command kListCommand;
 extern const Command kDiffCommand;
 extern const Command kKeysExportCommand;
 extern const Command kKeysImportCommand;
+extern const Command kWritePanelCommand;
 #ifdef KESTRIN_HAVE_QT
 extern const Command kReportCommand;
 #endif

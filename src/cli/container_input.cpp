@@ -22,11 +22,9 @@ int RefuseContainerWithoutKey(Context& ctx, const std::string& path) {
 
 int LoadContainerText(Context& ctx, const std::string& path, const std::string& key, std::string& text) {
   text.clear();
+  if (int rc = RefuseUnreadable(ctx, path, true); rc != kExitOk) return rc;
   std::string bytes;
-  ReadStatus st = ReadFileBytes(path, bytes, kContainerMaxBytes, true);
-  // A missing file or a folder gets the plain opening error: clearer than
-  // the header error the window shows for any unreadable file.
-  if (st == ReadStatus::NotFound || st == ReadStatus::NotAFile) {
+  if (ReadFileBytes(path, bytes, kContainerMaxBytes, true) != ReadStatus::Ok) {
     PrintPair(ctx, kMsgCannotOpen);
     return kExitBadInput;
   }
@@ -37,7 +35,7 @@ int LoadContainerText(Context& ctx, const std::string& path, const std::string& 
     case kContainerOk: {
       TextBuffer buffer;
       buffer.SetBytes(plain);
-      text = buffer.Text();
+      text = buffer.TakeText();
       return kExitOk;
     }
     case kContainerBadHeader:

@@ -254,9 +254,20 @@ void TForm2::SetTitle(const QString& path) {
 
 void TForm2::SyncDebugMemo() {
   if (!Memo1) return;
+  // The text tab exists only with "-debug": filling a hidden memo with a
+  // file of millions of lines took most of a hostile file's opening, and
+  // even a shown one holds only the head of such a file.
+  if (!doc_.debug) {
+    Memo1->clear();
+    return;
+  }
+  constexpr size_t kMemoMaxLines = 20000;
+  constexpr size_t kMemoMaxBytes = 2u << 20;
   QStringList lines;
-  lines.reserve(static_cast<int>(doc_.text.LineCount()));
-  for (const std::string& line : doc_.text.Lines()) lines << ToQ(line);
+  for (const std::string& line : doc_.text.Lines(kMemoMaxLines, kMemoMaxBytes)) lines << ToQ(line);
+  if (const size_t rest = doc_.text.LineCount() - static_cast<size_t>(lines.size()); rest > 0) {
+    lines << QStringLiteral("... (ещё строк: %1)").arg(rest);
+  }
   Memo1->setPlainText(lines.join(QLatin1Char('\n')));
 }
 

@@ -2,18 +2,18 @@
 // tooltip hook and button faces.
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 #include <QTabWidget>
 
 #include "gui/widgets/button_face.h"
 #include "gui/widgets/hints.h"
 #include "editor/tform2.h"
+#include "report/pdf/report_pdf.h"
 
 namespace kestrin {
 
 QString TForm2::FileDateText(const QString& path) {
   QFileInfo info(path);
-  return QLocale::system().toString(info.lastModified().date(), QLocale::ShortFormat);
+  return ShortDateText(info.lastModified().date());
 }
 
 void TForm2::FallBackToDefaults() {

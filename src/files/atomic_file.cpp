@@ -14,10 +14,15 @@
 #undef ReplaceFile
 #else
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <climits>
+#include <cstring>
 #endif
 
 namespace kestrin {
@@ -188,10 +193,60 @@ int FaultCode(const FileFaults& faults) {
 
 bool NoSpace(int e) { return e == ENOSPC || e == EDQUOT; }
 
+// The temporary file being written, for the signal handler: a fixed buffer
+// and a lock-free flag, as nothing else may be touched there.
+char g_tempPath[PATH_MAX];
+std::atomic<bool> g_tempPending{false};
+constexpr int kCleanupSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+extern "C" void RemoveTempAndResignal(int sig) {
+  if (g_tempPending.exchange(false)) ::unlink(g_tempPath);
+  ::signal(sig, SIG_DFL);
+  ::raise(sig);
+}
+
+// Before every replace, and only for signals at their default action: one
+// the process ignores or handles itself is left so.
+void InstallCleanupHandlers() {
+  for (int sig : kCleanupSignals) {
+    struct sigaction old {};
+    if (::sigaction(sig, nullptr, &old) != 0 || (old.sa_flags & SA_SIGINFO) != 0 ||
+        old.sa_handler != SIG_DFL) {
+      continue;
+    }
+    struct sigaction act {};
+    act.sa_handler = RemoveTempAndResignal;
+    sigemptyset(&act.sa_mask);
+    ::sigaction(sig, &act, nullptr);
+  }
+}
+
+// Holds the cleanup signals back while the temporary file comes into being
+// or goes away, so that the handler never sees a half-set path.
+class SignalsHeld {
+ public:
+  SignalsHeld() {
+    sigset_t set;
+    sigemptyset(&set);
+    for (int sig : kCleanupSignals) sigaddset(&set, sig);
+    ::pthread_sigmask(SIG_BLOCK, &set, &old_);
+  }
+  ~SignalsHeld() { ::pthread_sigmask(SIG_SETMASK, &old_, nullptr); }
+  SignalsHeld(const SignalsHeld&) = delete;
+  SignalsHeld& operator=(const SignalsHeld&) = delete;
+
+ private:
+  sigset_t old_;
+};
+
 bool WriteAll(int fd, std::string_view bytes, int& err, const FileFaults& faults) {
   size_t done = 0;
   while (done < bytes.size()) {
     size_t want = bytes.size() - done;
+    if (faults.raiseSignal != 0 && done >= faults.raiseAtByte) ::raise(faults.raiseSignal);
+    if (faults.raiseSignal != 0 && done < faults.raiseAtByte && done + want > faults.raiseAtByte) {
+      want = faults.raiseAtByte - done;
+    }
     if (!ClampToFault(faults, done, want)) {
       err = FaultCode(faults);
       return false;
@@ -259,10 +314,20 @@ int CreateTemp(const fs::path& target, fs::path& temp, int& err, const FileFault
     err = FaultCode(faults);
     return -1;
   }
+  InstallCleanupHandlers();
   for (int attempt = 0; attempt < 100; ++attempt) {
     temp = TempNameFor(target);
+    if (temp.native().size() >= sizeof g_tempPath) {
+      err = ENAMETOOLONG;
+      break;
+    }
+    SignalsHeld held;
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
-    if (fd >= 0) return fd;
+    if (fd >= 0) {
+      std::memcpy(g_tempPath, temp.c_str(), temp.native().size() + 1);
+      g_tempPending = true;
+      return fd;
+    }
     err = errno;
     if (err != EEXIST) break;
   }
@@ -292,14 +357,16 @@ WriteResult ReplaceRegular(const fs::path& target, const struct stat* old, std::
     r = WriteResult::CannotCreate;
   }
   if (::close(fd) != 0 && r == WriteResult::Ok) r = WriteResult::CannotCreate;
-  if (r == WriteResult::Ok &&
-      (faults.failRename || ::rename(temp.c_str(), target.c_str()) != 0)) {
-    r = Classify(exists, false);
+  {
+    SignalsHeld held;
+    if (r == WriteResult::Ok &&
+        (faults.failRename || ::rename(temp.c_str(), target.c_str()) != 0)) {
+      r = Classify(exists, false);
+    }
+    if (r != WriteResult::Ok) ::unlink(temp.c_str());
+    g_tempPending = false;
   }
-  if (r != WriteResult::Ok) {
-    ::unlink(temp.c_str());
-    return r;
-  }
+  if (r != WriteResult::Ok) return r;
   SyncFolder(FolderOf(target));
   return WriteResult::Ok;
 }

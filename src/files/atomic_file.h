@@ -13,7 +13,10 @@
 //   the process may set them) and renamed over the target; the folder is
 //   synced. A new file gets the process's default permissions.
 // - On any failure the old file stays byte for byte and the temporary file
-//   is removed.
+//   is removed; so it is when SIGINT, SIGTERM or SIGHUP ends the process
+//   during the write (POSIX: a handler removes it and the signal goes on to
+//   its default action; a signal the process ignores or handles itself is
+//   left alone). One replace at a time per process.
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -48,6 +51,8 @@ struct FileFaults {
   bool failSync = false;
   bool failRename = false;
   FaultError error = FaultError::Io;
+  int raiseSignal = 0;                // POSIX: raised on the process once the
+  size_t raiseAtByte = kNever;        // temporary file holds this many bytes
 };
 
 // The replacing routine as a value its owner hands to whatever writes for it

@@ -99,42 +99,110 @@ char DetectCsvSeparator(std::string_view body) {
   return tabs >= commas ? '\t' : ',';
 }
 
+bool CsvReader::Next(CsvRecord& rec) {
+  const std::string_view s = s_;
+  const char sep = sep_;
+  size_t& i = i_;
+  if (i >= s.size()) return false;
+  rec.row = ++row_;
+  rec.fault.clear();
+  // The record's strings are reused from one record to the next: a table of
+  // millions of rows then costs no allocation a field.
+  size_t count = 0;
+  auto next = [&rec, &count]() -> std::string& {
+    if (count == rec.fields.size()) rec.fields.emplace_back();
+    std::string& f = rec.fields[count++];
+    f.clear();
+    return f;
+  };
+  // One field per pass; the record ends at an unquoted line end.
+  while (true) {
+    std::string& field = next();
+    if (i < s.size() && s[i] == '"') {
+      ++i;
+      if (!ReadQuoted(s, i, field) && rec.fault.empty()) rec.fault = "не закрыта кавычка";
+      // Anything between the closing quote and the separator breaks the field.
+      size_t stray = i;
+      while (stray < s.size() && s[stray] != sep && !IsLineEnd(s[stray])) ++stray;
+      if (stray != i && rec.fault.empty()) rec.fault = "знаки после закрывающей кавычки";
+      field.append(s.substr(i, stray - i));
+      i = stray;
+    } else {
+      size_t end = i;
+      while (end < s.size() && s[end] != sep && !IsLineEnd(s[end])) ++end;
+      field.assign(s.substr(i, end - i));
+      i = end;
+    }
+    if (i < s.size() && s[i] == sep) {
+      ++i;
+      continue;
+    }
+    if (i < s.size()) i = SkipLineEnd(s, i);
+    rec.fields.resize(count);
+    return true;
+  }
+}
+
 std::vector<CsvRecord> ParseCsv(std::string_view s, char sep) {
   std::vector<CsvRecord> records;
-  size_t i = 0;
-  int row = 0;
-  while (i < s.size()) {
-    CsvRecord rec;
-    rec.row = ++row;
-    // One field per pass; the record ends at an unquoted line end.
-    while (true) {
-      std::string field;
-      if (i < s.size() && s[i] == '"') {
-        ++i;
-        if (!ReadQuoted(s, i, field) && rec.fault.empty()) rec.fault = "не закрыта кавычка";
-        // Anything between the closing quote and the separator breaks the field.
-        size_t stray = i;
-        while (stray < s.size() && s[stray] != sep && !IsLineEnd(s[stray])) ++stray;
-        if (stray != i && rec.fault.empty()) rec.fault = "знаки после закрывающей кавычки";
-        field.append(s.substr(i, stray - i));
-        i = stray;
-      } else {
-        size_t end = i;
-        while (end < s.size() && s[end] != sep && !IsLineEnd(s[end])) ++end;
-        field.assign(s.substr(i, end - i));
-        i = end;
-      }
-      rec.fields.push_back(std::move(field));
-      if (i < s.size() && s[i] == sep) {
-        ++i;
+  CsvReader reader(s, sep);
+  CsvRecord rec;
+  while (reader.Next(rec)) records.push_back(rec);
+  return records;
+}
+
+namespace {
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+}  // namespace
+
+bool DecodeUtf16Table(std::string_view bytes, std::string& utf8) {
+  if (bytes.size() < 2) return false;
+  const auto b0 = static_cast<unsigned char>(bytes[0]);
+  const auto b1 = static_cast<unsigned char>(bytes[1]);
+  const bool little = b0 == 0xFF && b1 == 0xFE;
+  const bool big = b0 == 0xFE && b1 == 0xFF;
+  if (!little && !big) return false;
+  auto unit = [&](size_t at) -> char32_t {
+    const auto x = static_cast<unsigned char>(bytes[at]);
+    const auto y = static_cast<unsigned char>(bytes[at + 1]);
+    return little ? (static_cast<char32_t>(y) << 8) | x : (static_cast<char32_t>(x) << 8) | y;
+  };
+  std::string out;
+  out.reserve(bytes.size() * 3 / 2);
+  size_t i = 2;
+  for (; i + 1 < bytes.size(); i += 2) {
+    const char32_t u = unit(i);
+    if (u >= 0xD800 && u <= 0xDBFF && i + 3 < bytes.size()) {
+      const char32_t low = unit(i + 2);
+      if (low >= 0xDC00 && low <= 0xDFFF) {
+        AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00));
+        i += 2;
         continue;
       }
-      if (i < s.size()) i = SkipLineEnd(s, i);
-      break;
     }
-    records.push_back(std::move(rec));
+    AppendUtf8(out, u >= 0xD800 && u <= 0xDFFF ? char32_t{0xFFFD} : u);
   }
-  return records;
+  if (i < bytes.size()) AppendUtf8(out, 0xFFFD);  // an odd last byte
+  utf8 = std::move(out);
+  return true;
 }
 
 std::string CsvField(std::string_view value, char sep) {

@@ -35,6 +35,29 @@ ReadStatus ReadFileBytes(const std::string& path, std::string& out, uint64_t max
   return ReadStatus::Ok;
 }
 
+ReadStatus CheckConfigFileReadable(const std::string& path, bool container) {
+  std::error_code ec;
+  const fs::path p = PathFromUtf8(path);
+  const auto st = fs::status(p, ec);
+  if (ec || !fs::exists(st)) return ReadStatus::NotFound;
+  if (!fs::is_regular_file(st)) return ReadStatus::NotAFile;
+  const uint64_t size = fs::file_size(p, ec);
+  if (ec) return ReadStatus::CannotRead;
+  if (!container && size > kMaxConfigFileSize) return ReadStatus::TooLarge;
+  // No read permission shows only when opening.
+  std::ifstream in(p, std::ios::binary);
+  return in ? ReadStatus::Ok : ReadStatus::CannotRead;
+}
+
+std::string ReadFailureReason(ReadStatus status) {
+  switch (status) {
+    case ReadStatus::TooLarge: return "(файл больше 16 МБ)";
+    case ReadStatus::NotAFile: return "(это не файл)";
+    case ReadStatus::CannotRead: return "(файл не читается: нет прав на чтение или ошибка чтения)";
+    default: return {};
+  }
+}
+
 bool WriteFileAtomic(const std::string& path, const std::string& bytes, std::string* error) {
   const WriteResult r = ReplaceFile(path, bytes);
   if (r != WriteResult::Ok && error) {

@@ -1,6 +1,7 @@
 #include "files/keys_csv.h"
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <unordered_map>
@@ -8,7 +9,7 @@
 #include "files/csv_table.h"
 #include "model/catalogues.h"
 #include "model/codec.h"
-#include "model/input_filters.h"
+#include "model/key_name_text.h"
 #include "model/tab_rules.h"
 #include "report/checks.h"
 
@@ -81,6 +82,19 @@ std::optional<PartitionSet> PartitionsOfText(std::string_view text) {
   }
 }
 
+// Why a name does not survive the configuration text: its first control
+// byte or byte the text gives another meaning, else the name as a whole.
+std::string NameFault(const std::string& name) {
+  for (char c : name) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 0x20 || b == 0x7F) return "в имени пользователя управляющий знак";
+    if (c == '.' || c == ';' || c == '$') {
+      return "в имени пользователя недопустимый знак «" + Cp1251ToUtf8(std::string(1, c)) + "»";
+    }
+  }
+  return "имя пользователя " + Shown(name) + " не сохраняется в конфигурации без изменений";
+}
+
 bool IsHexDigit(char c) {
   return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
 }
@@ -116,11 +130,15 @@ class Importer {
   void JudgeRow(const CsvRecord& rec);
   // Applies the good rows to a copy, then judges the codes together.
   void ApplyAndJudgeCodes(T_Command_DEVICE& work, std::vector<int>& changed);
-  void Fault(int row, std::string why) { faults_[row].push_back(std::move(why)); }
+  void Fault(int row, std::string why) { FaultRow(row, {std::move(why)}); }
+  // Every reason of one bad row at once. Only the first rows' reasons are
+  // kept (a table of millions of bad rows must not be held); the rest count.
+  void FaultRow(int row, std::vector<std::string> why);
   const std::map<int, std::vector<std::string>>& Faults() const { return faults_; }
+  int BadRows() const { return static_cast<int>(faults_.size()) + droppedRows_; }
 
  private:
-  std::vector<Cell> Cells(const CsvRecord& rec) const;
+  std::vector<Cell>& Cells(const CsvRecord& rec);
   // Too few fields, or text in a field no column heads.
   void JudgeShape(const std::vector<Cell>& cells, std::vector<std::string>& why) const;
   void JudgeName(const Cell& cell, int key, int mode, KeyChange& change, std::vector<std::string>& why) const;
@@ -132,13 +150,33 @@ class Importer {
   std::array<int, kKeyCount + 1> namedAt_{};
   std::vector<std::pair<int, KeyChange>> changes_;  // (row, change)
   std::map<int, std::vector<std::string>> faults_;
+  int droppedRows_ = 0;
+  std::vector<Cell> cells_;
 };
 
-std::vector<Cell> Importer::Cells(const CsvRecord& rec) const {
-  std::vector<Cell> cells(rec.fields.size());
+void Importer::FaultRow(int row, std::vector<std::string> why) {
+  auto it = faults_.find(row);
+  if (it == faults_.end()) {
+    if (faults_.size() >= static_cast<size_t>(kKeysCsvMaxErrors)) {
+      ++droppedRows_;
+      // A row after the kept ones only counts; an earlier one (duplicate codes
+      // are judged at the end) takes the place of the last kept row.
+      if (row > faults_.rbegin()->first) return;
+      faults_.erase(std::prev(faults_.end()));
+    }
+    it = faults_.emplace(row, std::vector<std::string>()).first;
+  }
+  for (std::string& w : why) it->second.push_back(std::move(w));
+}
+
+std::vector<Cell>& Importer::Cells(const CsvRecord& rec) {
+  // Reused from row to row (a table can have millions of rows).
+  std::vector<Cell>& cells = cells_;
+  cells.resize(rec.fields.size());
   for (size_t i = 0; i < rec.fields.size(); ++i) {
     const std::string_view raw = Trim(rec.fields[i]);
     cells[i].raw = raw;
+    cells[i].lossless = true;
     if (utf8_) cells[i].text = Utf8ToCp1251(raw, &cells[i].lossless);
     else cells[i].text.assign(raw);
   }
@@ -174,18 +212,9 @@ void Importer::JudgeName(const Cell& cell, int key, int mode, KeyChange& change,
   const std::string& name = cell.text;
   const bool nameChanged = !SameAsStored(cell, model_.GetKeyName(key));
   if (!nameChanged && mode == model_.GetKeyMode(key)) return;
-  if (nameChanged) {
-    if (!cell.lossless) {
-      why.push_back("в имени пользователя знак, которого нет в кодировке Windows-1251");
-      return;
-    }
-    for (char c : name) {
-      if (FilterAllows(InputFilter::Text, static_cast<unsigned char>(c)) && c != 8) continue;
-      const auto b = static_cast<unsigned char>(c);
-      why.push_back(b < 32 ? "в имени пользователя управляющий знак"
-                           : "в имени пользователя недопустимый знак «" + Cp1251ToUtf8(std::string(1, c)) + "»");
-      return;
-    }
+  if (nameChanged && !cell.lossless) {
+    why.push_back("в имени пользователя знак, которого нет в кодировке Windows-1251");
+    return;
   }
   // The mark of a mode other than 0 takes one of the stored characters.
   const size_t limit = static_cast<size_t>(KeyNameMaxLength(mode));
@@ -193,6 +222,13 @@ void Importer::JudgeName(const Cell& cell, int key, int mode, KeyChange& change,
     std::string text = "имя пользователя длиннее " + std::to_string(limit) + " знаков";
     if (mode != 0) text += " (режим \"" + Cp1251ToUtf8(ModeName(mode)) + "\")";
     why.push_back(text);
+    return;
+  }
+  // Judged by what a configuration text keeps, not by the grid's typing
+  // filter: a name that came from a configuration must import anywhere. A
+  // new mode is judged with the name too ("!ab" would read back as a mode).
+  if (!KeyNameRoundTrips(name, mode)) {
+    why.push_back(NameFault(name));
     return;
   }
   if (nameChanged) change.name = name;
@@ -226,13 +262,11 @@ void Importer::JudgeShape(const std::vector<Cell>& cells, std::vector<std::strin
 }
 
 void Importer::JudgeRow(const CsvRecord& rec) {
-  std::vector<Cell> cells = Cells(rec);
+  const std::vector<Cell>& cells = Cells(rec);
   const bool blank = std::all_of(cells.begin(), cells.end(), [](const Cell& c) { return c.text.empty(); });
   if (blank && rec.fault.empty()) return;  // spreadsheets leave empty rows
   std::vector<std::string> why;
-  auto done = [&] {
-    for (std::string& w : why) faults_[rec.row].push_back(std::move(w));
-  };
+  auto done = [&] { FaultRow(rec.row, std::move(why)); };
   if (!rec.fault.empty()) why.push_back(rec.fault);
   JudgeShape(cells, why);
   if (!why.empty()) return done();
@@ -340,24 +374,26 @@ std::string ExportKeysCsv(const T_Command_DEVICE& model, bool all) {
 
 KeysCsvImport ImportKeysCsv(std::string_view bytes, T_Command_DEVICE& model) {
   KeysCsvImport result;
+  std::string utf16Text;
+  if (DecodeUtf16Table(bytes, utf16Text)) bytes = utf16Text;
   std::string_view body;
   const CsvEncoding encoding = DetectCsvEncoding(bytes, &body);
-  const std::vector<CsvRecord> records = ParseCsv(body, DetectCsvSeparator(body));
+  CsvReader reader(body, DetectCsvSeparator(body));
   Importer importer(model, encoding);
   T_Command_DEVICE work;
   std::vector<int> changed;
-  if (records.empty()) {
+  CsvRecord rec;
+  if (!reader.Next(rec)) {
     importer.Fault(1, "нет строки заголовка");
-  } else if (importer.ReadHeader(records.front())) {
-    for (size_t i = 1; i < records.size(); ++i) importer.JudgeRow(records[i]);
+  } else if (importer.ReadHeader(rec)) {
+    while (reader.Next(rec)) importer.JudgeRow(rec);
     // The good rows are applied to a copy even when others are bad, so that
     // one run reports duplicate codes too.
     work = model;
     importer.ApplyAndJudgeCodes(work, changed);
   }
+  result.badRows = importer.BadRows();
   for (const auto& [row, reasons] : importer.Faults()) {
-    ++result.badRows;
-    if (result.errors.size() >= static_cast<size_t>(kKeysCsvMaxErrors)) continue;
     std::string line = "строка " + std::to_string(row) + ": ";
     for (size_t i = 0; i < reasons.size(); ++i) line += (i ? "; " : "") + reasons[i];
     result.errors.push_back(std::move(line));

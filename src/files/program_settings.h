@@ -4,8 +4,8 @@
 //
 // Encoding: the mask texts (MaskPref, MaskDelim1..3, MaskSuff) are
 // Windows-1251 bytes like every text of the model, since they are joined with
-// the panel's alias and identifier. The two folders (ListPathSave,
-// ProgramFolder) are file-system paths and are kept in UTF-8.
+// the panel's alias and identifier. The folders (ListPathSave,
+// ProgramFolder, BackupPath) are file-system paths and are kept in UTF-8.
 #include <array>
 #include <string>
 #include <string_view>
@@ -48,6 +48,9 @@ struct ProgramSettings {
   int MaskIdent3 = kMaskIdent;
   int MaskIdent4 = kMaskSuffix;
   std::string ProgramFolder;  // UTF-8, with its trailing delimiter; not stored
+  // UTF-8 folder of the panel write's backups; empty: the default under the
+  // documents folder (files/panel_write.h). Set in the store only, no control.
+  std::string BackupPath;
 
   // Element n (1..4) kind; 0 for n out of range.
   int MaskIdent(int n) const;

@@ -55,7 +55,7 @@ bool ReadBool(const SettingLookup& lookup, const char* name, bool fallback) {
 }  // namespace
 
 std::vector<SettingValue> StoredValues(const ProgramSettings& s) {
-  return {Flag("HideHint", s.HideHint),
+  std::vector<SettingValue> values = {Flag("HideHint", s.HideHint),
           Number("PortTM", s.PortTM),
           {"ListPathSave", s.ListPathSave, false},
           Flag("ListModeOpenSave", s.ListModeOpenSave),
@@ -69,6 +69,10 @@ std::vector<SettingValue> StoredValues(const ProgramSettings& s) {
           Number("MaskIdent2", s.MaskIdent2),
           Number("MaskIdent3", s.MaskIdent3),
           Number("MaskIdent4", s.MaskIdent4)};
+  // Set by hand or by an administrator; an empty one is not written, so that
+  // saving the dialog's settings never hides a machine-wide folder.
+  if (!s.BackupPath.empty()) values.push_back({"BackupPath", s.BackupPath, false});
+  return values;
 }
 
 void ApplyStoredValues(ProgramSettings& s, const SettingLookup& lookup) {
@@ -87,6 +91,7 @@ void ApplyStoredValues(ProgramSettings& s, const SettingLookup& lookup) {
   s.MaskDelim2 = text("MaskDelim2", d.MaskDelim2);
   s.MaskDelim3 = text("MaskDelim3", d.MaskDelim3);
   s.MaskSuff = text("MaskSuff", d.MaskSuff);
+  s.BackupPath = lookup("BackupPath").value_or(std::string());
   for (int n = 1; n <= kMaskElements; ++n)
     s.SetMaskIdent(n, ReadInt(lookup, ("MaskIdent" + std::to_string(n)).c_str(), d.MaskIdent(n)));
   NormalizeSettings(s);

@@ -60,6 +60,9 @@ enum class SaveOutcome { Machine, User, Failed };
 SaveOutcome SaveToHives(SettingsHives& hives, const std::vector<SettingValue>& values);
 
 #ifdef _WIN32
+// The program's key under both hives.
+inline constexpr wchar_t kSettingsRegistryKey[] = L"Software\\Kamtor\\Velmar";
+
 // The registry: key (for example L"Software\\Kamtor\\Velmar") under
 // HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER. Texts are REG_SZ, numbers
 // REG_DWORD; either is read from either.

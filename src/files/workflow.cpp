@@ -14,6 +14,14 @@ namespace {
 
 std::string Cp(const char* utf8Literal) { return Utf8ToCp1251(utf8Literal); }
 
+// One line holds no more; the version of a damaged file can run to megabytes.
+constexpr size_t kStatusVersionMaxBytes = 100;
+
+std::string ShownVersion(const std::string& version) {
+  if (version.size() <= kStatusVersionMaxBytes) return version;
+  return version.substr(0, kStatusVersionMaxBytes) + "...";
+}
+
 }  // namespace
 
 std::string StatusText(int kind, const std::string& date, const std::string& version) {
@@ -21,9 +29,9 @@ std::string StatusText(int kind, const std::string& date, const std::string& ver
     case kStatusDefault:
       return Cp("Конфигурация \"по-умолчанию\"");
     case kStatusSaved:
-      return Cp("Конфигурация сохраненная (") + version + Cp(") от ") + date + Cp(" года ");
+      return Cp("Конфигурация сохраненная (") + ShownVersion(version) + Cp(") от ") + date + Cp(" года ");
     case kStatusDevice:
-      return Cp("Конфигурация прибора (") + version + Cp(") от ") + date + Cp(" года ");
+      return Cp("Конфигурация прибора (") + ShownVersion(version) + Cp(") от ") + date + Cp(" года ");
     default:
       return {};
   }
@@ -91,8 +99,10 @@ void CompleteKeys(T_Command_DEVICE& model, const std::string& key) {
 void LoadModelFromText(T_Command_DEVICE& model, const TextBuffer& text, TLexPipe& pipe,
                        T_Command& scratch, const std::string& key) {
   model.SetDefaults();
-  pipe.SetText(text.Text());
+  // Read in place and let go afterwards: the text can be tens of megabytes.
+  pipe.SetTextView(text.Text());
   ReadConfigText(scratch, pipe, model);
+  pipe.SetText(std::string());
   CompleteKeys(model, key);
 }
 

@@ -29,7 +29,8 @@ struct StatusLine {
 };
 
 // The text of one kind; version and date are Windows-1251 (the date already in
-// the system's short format). Kinds outside 0..2 give an empty text.
+// the system's short format). A version over 100 bytes is cut there and
+// ends in "...". Kinds outside 0..2 give an empty text.
 std::string StatusText(int kind, const std::string& date, const std::string& version);
 
 // lock.txt in the folder of the UTF-8 path; false for an empty path.

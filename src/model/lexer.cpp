@@ -82,7 +82,16 @@ void TLexema::OwnText() {
 void TLexPipe::SetText(std::string text) {
   // Dots and commas read next still carry the current text.
   current_.OwnText();
-  text_ = std::move(text);
+  own_ = std::move(text);
+  text_ = own_;
+  next_ = 0;
+}
+
+void TLexPipe::SetTextView(std::string_view text) {
+  current_.OwnText();
+  own_.clear();
+  own_.shrink_to_fit();
+  text_ = text;
   next_ = 0;
 }
 

@@ -64,6 +64,9 @@ class TLexema {
 class TLexPipe {
  public:
   void SetText(std::string text);
+  // Reads text in place: the caller keeps it alive and unchanged until the
+  // next SetText or SetTextView (a large text is then not copied).
+  void SetTextView(std::string_view text);
   // The next lexeme; it stays valid until the next read.
   const TLexema& Next(uint8_t mode);
   void PushBack() { pushBack_ = true; }
@@ -88,7 +91,8 @@ class TLexPipe {
   // Takes the byte at next_ when it belongs to the lexeme just read.
   void TakeEndingByte();
 
-  std::string text_;
+  std::string own_;        // the text, unless a view was given
+  std::string_view text_;  // what is read
   size_t next_ = 0;  // 0-based index of the next byte
   TLexema current_;
   bool pushBack_ = false;

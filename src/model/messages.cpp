@@ -11,6 +11,11 @@ const MessagePair kMsgLocked{"Прибор находится во взятом 
                              "Для изменения параметров работы прибора необходимо снять его с охраны"};
 const MessagePair kMsgSaved{"Операция выполнена", "Конфигурация сохранена"};
 const MessagePair kMsgWrittenToDevice{"Операция выполнена", "Файлы успешно записаны в устройство"};
+const MessagePair kMsgWrittenAndVerified{"Операция выполнена",
+                                         "Файлы записаны в устройство и проверены"};
+const MessagePair kMsgVerifyFailed{
+    "Ошибка проверки записи - данные на диске устройства не совпадают с записанными",
+    "Повторите запись. Если ошибка повторится, замените диск устройства"};
 const MessagePair kMsgAskDefaults{"Вы хотите \"сбросить\" настройки в значение \"по-умолчанию\"?",
                                   "(все введённые значения параметров будут потеряны)"};
 // The panel's name stands on the second line of the dialog: the blanks wrap it there.
@@ -24,6 +29,8 @@ const MessagePair kMsgReportNotBuilt{"Ошибка печати - отчёт н�
                                      "Проверьте наличие шрифтов и поддержки PDF"};
 const MessagePair kMsgNoPrinter{"Ошибка печати - принтер не найден",
                                 "Проверьте наличие установленного принтера"};
+
+const char kMsgBackupKept[] = "Прежняя конфигурация сохранена в папке резервных копий";
 
 const char kMsgWrongKey[] = "(текущий ключ не верный)";
 

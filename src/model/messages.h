@@ -16,11 +16,17 @@ extern const MessagePair kMsgCannotOpen;       // a file cannot be opened
 extern const MessagePair kMsgLocked;           // panel armed
 extern const MessagePair kMsgSaved;
 extern const MessagePair kMsgWrittenToDevice;
+extern const MessagePair kMsgWrittenAndVerified;  // written to the panel and read back
+extern const MessagePair kMsgVerifyFailed;        // the panel's disk gave other bytes back
 extern const MessagePair kMsgAskDefaults;
 extern const MessagePair kMsgContainerHeader;  // not a container of this panel
 extern const MessagePair kMsgContainerSize;    // container of a wrong size
 extern const MessagePair kMsgReportNotBuilt;   // the PDF could not be drawn
 extern const MessagePair kMsgNoPrinter;        // "Печать" with no printer installed
+
+// The confirmation's second line after a write that backed the panel's old
+// configuration up.
+extern const char kMsgBackupKept[];
 
 // Shown beside the key when a container does not decipher with it.
 extern const char kMsgWrongKey[];

@@ -370,10 +370,10 @@ int32_t ReadSubscript(std::string_view text, int row) {
   return static_cast<int32_t>(value);
 }
 
-void LoadConfigText(const std::string& text, T_Command_DEVICE& model) {
+void LoadConfigText(std::string text, T_Command_DEVICE& model) {
   T_Command scratch;
   TLexPipe pipe;
-  pipe.SetText(text);
+  pipe.SetText(std::move(text));
   model.SetDefaults();
   ReadConfigText(scratch, pipe, model);
 }

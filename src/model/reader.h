@@ -13,6 +13,7 @@ namespace kestrin {
 void ReadConfigText(T_Command& scratch, TLexPipe& pipe, T_Command_DEVICE& model);
 
 // Convenience: defaults, then the reader over text, with private scratch objects.
-void LoadConfigText(const std::string& text, T_Command_DEVICE& model);
+// The text is taken by value: a caller done with it moves it in.
+void LoadConfigText(std::string text, T_Command_DEVICE& model);
 
 }  // namespace kestrin

@@ -13,6 +13,10 @@ namespace {
 
 std::string NumberText(int n) { return std::to_string(n); }
 
+// A cell shows a few words; a damaged file's name of megabytes would be
+// converted and laid out whole for nothing. The model keeps it all.
+constexpr size_t kShownNameMaxBytes = 250;
+
 LoopRow LoopRowCommon(const T_Command_DEVICE& m, int loop) {
   LoopRow row;
   const int type = m.GetLoopType(loop);
@@ -22,6 +26,7 @@ LoopRow LoopRowCommon(const T_Command_DEVICE& m, int loop) {
     row.delayEditable = true;
   }
   row.name = m.GetLoopName(loop);
+  if (row.name.size() > kShownNameMaxBytes) row.name.resize(kShownNameMaxBytes);
   const int part = m.GetLoopPartition(loop);
   if (part != 0) row.partition = NumberText(part);
   return row;

@@ -16,7 +16,7 @@ struct LoopRow {
   std::string typeText;   // catalogue text, name|help
   std::string delay;      // empty when the type has no delay
   bool delayEditable = false;
-  std::string name;
+  std::string name;       // as shown: at most the first 250 bytes of the model's
   std::string partition;  // empty when the loop is in no partition
   bool partitionEditable = false;
 };

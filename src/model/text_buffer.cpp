@@ -3,34 +3,63 @@
 namespace kestrin {
 
 void TextBuffer::SetBytes(std::string_view bytes) {
-  lines_.clear();
+  Clear();
   AddText(bytes);
 }
 
 void TextBuffer::AddText(std::string_view bytes) {
-  size_t start = 0;
-  size_t i = 0;
-  while (i < bytes.size()) {
-    char c = bytes[i];
-    if (c == '\r' || c == '\n') {
-      lines_.emplace_back(bytes.substr(start, i - start));
-      if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-      start = i + 1;
+  if (bytes.empty()) return;
+  // Sized once: a line end grows by at most one byte, a last line without
+  // one by two; written through a pointer, a byte at a time.
+  size_t breaks = 0;
+  for (char c : bytes) breaks += c == '\r' || c == '\n';
+  const size_t old = text_.size();
+  text_.resize(old + bytes.size() + breaks + 2);
+  char* out = text_.data() + old;
+  const size_t n = bytes.size();
+  for (size_t i = 0; i < n; ++i) {
+    const char c = bytes[i];
+    if (c != '\r' && c != '\n') {
+      *out++ = c;
+      continue;
     }
-    ++i;
+    *out++ = '\r';
+    *out++ = '\n';
+    ++lines_;
+    if (c == '\r' && i + 1 < n && bytes[i + 1] == '\n') ++i;
   }
-  if (start < bytes.size()) lines_.emplace_back(bytes.substr(start));
+  const char last = bytes.back();
+  if (last != '\r' && last != '\n') {
+    *out++ = '\r';
+    *out++ = '\n';
+    ++lines_;
+  }
+  text_.resize(static_cast<size_t>(out - text_.data()));
 }
 
-std::string TextBuffer::Text() const {
-  size_t size = 0;
-  for (const auto& l : lines_) size += l.size() + 2;
-  std::string out;
-  out.reserve(size);
-  for (const auto& l : lines_) {
-    out += l;
-    out += "\r\n";
+void TextBuffer::AddLine(std::string_view line) {
+  text_.append(line);
+  text_ += "\r\n";
+  ++lines_;
+}
+
+std::vector<std::string> TextBuffer::Lines(size_t maxLines, size_t maxBytes) const {
+  std::vector<std::string> out;
+  out.reserve(lines_ < maxLines ? lines_ : maxLines);
+  size_t start = 0;
+  while (start < text_.size() && out.size() < maxLines && start < maxBytes) {
+    const size_t end = text_.find("\r\n", start);
+    // The last line taken is cut where the bytes run out.
+    const size_t take = end - start < maxBytes - start ? end - start : maxBytes - start;
+    out.emplace_back(text_, start, take);
+    start = end + 2;
   }
+  return out;
+}
+
+std::string TextBuffer::TakeText() {
+  std::string out = std::move(text_);
+  Clear();
   return out;
 }
 

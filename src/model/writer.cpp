@@ -136,8 +136,12 @@ void WriteConfigText(const T_Command_DEVICE& model, std::vector<std::string>& li
 
 // Straight into one string: a line each would cost an allocation each.
 std::string WriteConfigTextCrLf(const T_Command_DEVICE& model) {
+  // Reserved once: a text of megabytes (a damaged file's) would otherwise
+  // leave up to twice its size behind in growth.
+  size_t texts = 0;
+  ForEachLine(model, [&texts](int, const T_Command& e) { texts += e.Text(1).size() + e.Text(2).size(); });
   std::string out;
-  out.reserve(600 * (kLineWidth + 2));
+  out.reserve(600 * (kLineWidth + 2) + texts);
   ForEachLine(model, [&out](int row, const T_Command& e) {
     AppendLine(out, row, e);
     out += "\r\n";

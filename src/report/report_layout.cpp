@@ -75,15 +75,31 @@ int ConfigReport::Cw(int hundredths) const {
   return static_cast<int>(RoundHalfEven(static_cast<int64_t>(hundredths) * m_.charWidth, 100));
 }
 
+namespace {
+
+// No line of an A4 page holds more; a longer text (a damaged or hostile
+// file) would only cost time and memory to measure and condense.
+constexpr size_t kReportTextMaxBytes = 250;
+
+const std::string& Printable(const std::string& text, std::string& cut) {
+  if (text.size() <= kReportTextMaxBytes) return text;
+  cut.assign(text, 0, kReportTextMaxBytes);
+  return cut;
+}
+
+}  // namespace
+
 int ConfigReport::Width(const std::string& text, ReportStyle style) {
-  return m_.UnitsX(canvas_.TextWidth(text, style));
+  std::string cut;
+  return m_.UnitsX(canvas_.TextWidth(Printable(text, cut), style));
 }
 
 void ConfigReport::ReportText(bool draw, int x, int y, const std::string& text, ReportStyle style,
                               int fitWidth) {
   if (!draw) return;
   int fitPixels = fitWidth > 0 ? static_cast<int>(static_cast<int64_t>(fitWidth) * m_.dpiX / 250) : 0;
-  canvas_.Text(m_.PixelX(x), m_.PixelY(y), text, style, fitPixels);
+  std::string cut;
+  canvas_.Text(m_.PixelX(x), m_.PixelY(y), Printable(text, cut), style, fitPixels);
 }
 
 void ConfigReport::ReportLine(bool draw, int x1, int y1, int x2, int y2, int penWidth) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <sstream>
 
@@ -96,6 +97,25 @@ TEST_F(ReportCli, TheBuiltToolWritesTheReport) {
   EXPECT_NE(text.find("Конфигурация устройства:"), std::string::npos);
   EXPECT_NE(text.find("Дата печати:01.02.2027"), std::string::npos);
 }
+
+#ifndef _WIN32
+// With no locale and no run-time folder the tool still prints nothing of
+// Qt's, and today's date in the Russian short form (it printed Qt's English
+// note and "10 Dec 2026").
+TEST_F(ReportCli, NoLocaleGivesRussianDateAndNoQtNotes) {
+  const std::string pdf = Out("c.pdf");
+  const std::string err = Out("err.txt");
+  const std::string command = std::string("env -u XDG_RUNTIME_DIR -u LANGUAGE -u QT_QPA_PLATFORM LANG=C LC_ALL=C \"") +
+                              KESTRIN_CFG_EXE + "\" report \"" + test::Fixture("language/lf_only_realistic.in") +
+                              "\" -o \"" + pdf + "\" 2> \"" + err + "\"";
+  ASSERT_EQ(std::system(command.c_str()), 0) << test::ReadAll(err);
+  EXPECT_EQ(test::ReadAll(err), "");
+  const std::time_t now = std::time(nullptr);
+  char today[16];
+  std::strftime(today, sizeof today, "%d.%m.%Y", std::localtime(&now));
+  EXPECT_NE(test::PdfText(pdf).find(std::string("Дата печати:") + today), std::string::npos) << today;
+}
+#endif
 
 }  // namespace
 }  // namespace kestrin

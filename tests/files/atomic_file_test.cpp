@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #ifndef _WIN32
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 #endif
@@ -301,6 +303,34 @@ TEST(ReplaceFile, FailuresLeaveTheOldFileAndNoTemporary) {
   late.failWriteAtByte = 4;
   EXPECT_EQ(FileWriter(late).Replace(dir / "short.ini", "four"), WriteResult::Ok);
   EXPECT_EQ(test::ReadAll(dir / "short.ini"), "four");
+}
+
+// Ctrl+C, SIGTERM or SIGHUP while the new bytes are being written ends the
+// process as the signal would, with the old file intact and no temporary
+// file beside it.
+TEST(ReplaceFile, SignalDuringTheWriteLeavesNoTemporary) {
+  for (int sig : {SIGINT, SIGTERM, SIGHUP}) {
+    SCOPED_TRACE(sig);
+    test::TempFolder dir;
+    const std::string target = dir.Write("config.ini", "the old configuration");
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+      // A child that was started with the signal ignored would not die of it.
+      ::signal(sig, SIG_DFL);
+      FileFaults faults;
+      faults.raiseSignal = sig;
+      faults.raiseAtByte = 4;
+      (void)FileWriter(faults).Replace(target, "a new configuration text");
+      ::_exit(0);  // not reached when the signal did its work
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the child went on after the signal";
+    EXPECT_EQ(WTERMSIG(status), sig);
+    EXPECT_EQ(test::ReadAll(target), "the old configuration");
+    EXPECT_EQ(Names(dir), std::set<std::string>{"config.ini"});
+  }
 }
 
 #endif  // _WIN32

@@ -115,6 +115,22 @@ TEST(SettingsHives, StoredFormsAndHandEditedValues) {
   EXPECT_EQ(s.ListPathSave, "C:\\Kestrin\\");
 }
 
+TEST(SettingsHives, BackupPathIsStoredOnlyWhenSet) {
+  ProgramSettings s = Changed();
+  s.BackupPath = "E:\\Архив копий";
+  const auto values = StoredValues(s);
+  ASSERT_EQ(values.size(), 15u);
+  EXPECT_EQ(values.back(), (SettingValue{"BackupPath", "E:\\Архив копий", false}));
+
+  // An administrator's folder reaches a user whose own save never set one.
+  FakeHives hives;
+  hives.Set(SettingsHive::Machine, "BackupPath", "\\\\server\\копии");
+  hives.Lock(SettingsHive::Machine);
+  EXPECT_EQ(SaveToHives(hives, StoredValues(Changed())), SaveOutcome::User);
+  EXPECT_EQ(LoadFrom(hives).BackupPath, "\\\\server\\копии");
+  EXPECT_EQ(LoadFrom(FakeHives()).BackupPath, "");
+}
+
 #ifdef _WIN32
 // The real registry (Wine's, in the tests): both hives, texts and numbers.
 TEST(RegistryHives, WritesAndReadsBothHives) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "model/text_buffer.h"
 
 namespace kestrin {
@@ -56,6 +58,22 @@ TEST(TextBuffer, SplitsAtEveryKindOfLineEnd) {
   EXPECT_EQ(b.Text(), "");
   b.AddLine("");
   EXPECT_EQ(b.Text(), "\r\n");
+}
+
+// Millions of line ends are two bytes a line, and a head of the lines can be
+// taken without copying them all.
+TEST(TextBuffer, LineEndsOnlyAndTheHeadOfTheLines) {
+  TextBuffer b;
+  b.SetBytes(std::string(1u << 20, '\r'));
+  EXPECT_EQ(b.LineCount(), 1u << 20);
+  EXPECT_EQ(b.Text().size(), 2u << 20);
+  EXPECT_LE(b.Text().capacity(), (2u << 20) + 2u);  // reserved once, no growth left over
+  b.SetBytes("first\r\nsecond\nthird");
+  EXPECT_EQ(b.Lines(2), (std::vector<std::string>{"first", "second"}));
+  EXPECT_EQ(b.Lines(SIZE_MAX, 10), (std::vector<std::string>{"first", "sec"}));  // 5 + 2 + 3 bytes
+  EXPECT_EQ(b.Lines(SIZE_MAX, 7), (std::vector<std::string>{"first"}));
+  EXPECT_EQ(b.TakeText(), "first\r\nsecond\r\nthird\r\n");
+  EXPECT_TRUE(b.Empty());
 }
 
 }  // namespace

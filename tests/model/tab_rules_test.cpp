@@ -211,5 +211,18 @@ TEST(TabRulesPlain, KeyCodeSignificantAndNameLength) {
   EXPECT_EQ(KeyNameMaxLength(2), 9);
 }
 
+// The grid shows the head of a name of megabytes; the model keeps it whole
+// and a type change (which redraws the row) does not touch it.
+TEST(TabRules, HugeLoopNameIsShownCut) {
+  T_Command_DEVICE m;
+  m.SetDefaults();
+  m.SetLoopName(2, std::string(100000, 'N'));
+  EXPECT_EQ(LoopRowForRedraw(m, 2).name, std::string(250, 'N'));
+  EXPECT_EQ(Shleifs_SaveType(m, 2, 2).name, std::string(250, 'N'));
+  EXPECT_EQ(m.GetLoopName(2), std::string(100000, 'N'));
+  m.SetLoopName(2, "Склад");
+  EXPECT_EQ(LoopRowForRedraw(m, 2).name, "Склад");
+}
+
 }  // namespace
 }  // namespace kestrin

@@ -335,5 +335,24 @@ TEST(ReportGrid, BandsRulesAndFramesOfTheLoopTable) {
   EXPECT_EQ(columnRules, 3);
 }
 
+// A damaged file's texts of megabytes are printed only as far as a line can
+// hold them: no text drawn runs past 250 bytes, and the head of it shows.
+TEST(ReportLayout, HugeTextsArePrintedCut) {
+  T_Command_DEVICE m = SampleModel();
+  m.SetLoopName(1, std::string(100000, 'N'));
+  m.SetKeyName(5, std::string(100000, 'K'));
+  m.SetVersion(std::string(100000, 'V'));
+  ReportRun r(m);
+  r.Print();
+  size_t longest = 0;
+  bool loopShown = false;
+  for (const CanvasOp& op : r.canvas.OfKind(CanvasOp::Text)) {
+    longest = std::max(longest, op.text.size());
+    loopShown = loopShown || op.text == std::string(250, 'N');
+  }
+  EXPECT_EQ(longest, 250u);
+  EXPECT_TRUE(loopShown);
+}
+
 }  // namespace
 }  // namespace kestrin

@@ -5,6 +5,7 @@
 #include "gui/widgets/qt_text.h"
 #include "files/config_document.h"
 #include "files/container.h"
+#include "files/file_bytes.h"
 #include "model/messages.h"
 #include "model/text_buffer.h"
 #include "gui/dialogs/message_service.h"
@@ -25,6 +26,13 @@ void ShowContainerError(MessageService& messages, const MessagePair& pair) {
 
 bool CryptoLoadFromFile(const QString& path, std::string& key, TextBuffer& buffer,
                         MessageService& messages, std::string& lastAppliedKey) {
+  // A file that cannot be read at all gets the opening failure, before any
+  // key is asked (it used to read as empty and fail the signature).
+  if (CheckConfigFileReadable(path.toStdString(), true) != ReadStatus::Ok) {
+    buffer.Clear();
+    ShowContainerError(messages, kMsgCannotOpen);
+    return false;
+  }
   messages.PrepareKeyForOpening();
   messages.SetWrongKeyVisible(true);
   bool asking = true;

@@ -12,7 +12,6 @@ namespace {
 
 #ifdef _WIN32
 const char kMachineKey[] = "HKEY_LOCAL_MACHINE\\Software\\Kamtor\\Velmar";
-const wchar_t kRegistryKey[] = L"Software\\Kamtor\\Velmar";
 #endif
 
 }  // namespace
@@ -49,7 +48,7 @@ void SettingsStore::Notify(const QString& message, const QString& recommendation
 void LoadSettings(ProgramSettings& settings, const SettingsStore& store) {
 #ifdef _WIN32
   if (store.IsPlatformStore()) {
-    const RegistryHives hives(kRegistryKey);
+    const RegistryHives hives(kSettingsRegistryKey);
     const SettingsHive first = SaveHive(hives);
     ApplyStoredValues(settings, [&](const std::string& name) { return ReadSetting(hives, first, name); });
     return;
@@ -68,7 +67,7 @@ bool SaveSettings(const ProgramSettings& settings, const SettingsStore& store) {
   bool saved = false;
 #ifdef _WIN32
   if (store.IsPlatformStore()) {
-    RegistryHives hives(kRegistryKey);
+    RegistryHives hives(kSettingsRegistryKey);
     saved = SaveToHives(hives, values) != SaveOutcome::Failed;
   } else
 #endif

@@ -106,7 +106,13 @@ void QtReportCanvas::FrameBox(int x1, int y1, int x2, int y2, int penWidth) {
 
 void QtReportCanvas::NewPage() { device_.newPage(); }
 
-QString ReportToday() { return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat); }
+QString ShortDateText(const QDate& date) {
+  QLocale locale = QLocale::system();
+  if (locale.language() == QLocale::C) locale = QLocale(QLocale::Russian, QLocale::Russia);
+  return locale.toString(date, QLocale::ShortFormat);
+}
+
+QString ReportToday() { return ShortDateText(QDate::currentDate()); }
 
 int RenderReport(QPagedPaintDevice& device, const T_Command_DEVICE& model, const QString& printDate) {
   QPainter painter(&device);

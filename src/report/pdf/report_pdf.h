@@ -2,6 +2,7 @@
 // The configuration report painted on a paged device (a printer or a PDF
 // writer) and as PDF. Qt Gui only: the print dialog and the preview live in
 // report/qt/report_printer.h.
+#include <QDate>
 #include <QFont>
 #include <QString>
 #include <functional>
@@ -38,7 +39,11 @@ class QtReportCanvas : public ReportCanvas {
   QFont font_;
 };
 
-// Today's date in the system's short format.
+// A date in the system's short format; with no system locale (LANG=C) in
+// the Russian short form, "10.12.2026", as every text the user reads is Russian.
+QString ShortDateText(const QDate& date);
+
+// Today's date in the system's short format (ShortDateText).
 QString ReportToday();
 
 // Runs the set-up and the whole report on an open device; returns the page

@@ -55,6 +55,32 @@ TEST_F(StartupTest, MissingPathIsNoErrorAndGivesTheDefaults) {
   EXPECT_EQ(modals.seen, QStringList());
 }
 
+// A damaged file of a hundred thousand empty lines and a header of a
+// thousand letters: the text tab holds only its head (none without
+// "-debug"), the status line a cut version; the configuration is read.
+TEST_F(StartupTest, HugeFileShowsOnlyAHeadInTheTextTabAndACutVersion) {
+  for (bool debug : {false, true}) {
+    SCOPED_TRACE(debug);
+    QFile f(Work(QStringLiteral("config.ini")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(QByteArray(1000, 'v') + "\r\n" + QByteArray(100000, '\n') + "st-120\r\n");
+    f.close();
+    TForm2& w = debug ? Start({"-debug"}) : Start();
+    EXPECT_EQ(window->Document().edited.GetSirenTime(), 120);
+    const QString memo = Find<QPlainTextEdit>("Memo1")->toPlainText();
+    if (debug) {
+      EXPECT_EQ(memo.count(QLatin1Char('\n')), 20000);
+      EXPECT_TRUE(memo.endsWith(QStringLiteral("... (ещё строк: 80002)"))) << memo.right(40).toStdString();
+    } else {
+      EXPECT_TRUE(memo.isEmpty());
+    }
+    const QString status = w.StatusLabel()->text();
+    EXPECT_TRUE(status.startsWith(QStringLiteral("Конфигурация сохраненная (") + QString(100, QLatin1Char('v')) +
+                                  QStringLiteral("...) от ")))
+        << status.left(140).toStdString();
+  }
+}
+
 TEST_F(StartupTest, DebugSwitchInCapitalsShowsTextTabAndLoadsConfigIni) {
   QString ini = CopyFixture("language/realistic_office_roundtrip.in", QStringLiteral("config.ini"));
   TForm2& w = Start({"-DEBUG"});

@@ -174,5 +174,28 @@ TEST_F(CryptoLoadErrors, BodyOfWrongSizeShowsTheSizeMessage) {
   EXPECT_EQ(driver.StepsRun(), 1);
 }
 
+// A container that cannot be read at all (here: a folder, a missing file)
+// gets the opening failure at once: no key is asked for it.
+TEST_F(CryptoLoadErrors, UnreadableContainerShowsTheOpeningFailureWithoutAskingTheKey) {
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.cry")));
+  for (const QString& path : {dir.filePath(QStringLiteral("folder.cry")), dir.filePath(QStringLiteral("none.cry"))}) {
+    ModalDriver driver;
+    QString message, recommendation;
+    driver.Then([&](QDialog* d) {
+      auto* e = qobject_cast<TFormErrorMessage*>(d);
+      ASSERT_NE(e, nullptr) << "a key dialog was shown";
+      message = e->Message();
+      recommendation = e->Recommendation();
+      Button(d, "B_Cancel")->click();
+    });
+    std::string key;  // empty: the key dialog would come first
+    EXPECT_FALSE(CryptoLoadFromFile(path, key, buffer, messages, lastAppliedKey));
+    EXPECT_EQ(message, QStringLiteral("Ошибка открытия файла")) << path.toStdString();
+    EXPECT_EQ(recommendation, QStringLiteral("Проверьте наличие файла"));
+    EXPECT_EQ(driver.StepsRun(), 1);
+    EXPECT_EQ(driver.Unexpected(), 0);
+  }
+}
+
 }  // namespace
 }  // namespace kestrin
