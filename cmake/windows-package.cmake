@@ -25,18 +25,36 @@ find_program(KESTRIN_STRIP NAMES x86_64-w64-mingw32-strip REQUIRED)
 set(stage ${CMAKE_BINARY_DIR}/kestrin-configurator-windows)
 set(files_nsh ${CMAKE_BINARY_DIR}/setup-files.nsh)
 set(ship ${CMAKE_SOURCE_DIR}/packaging/windows/ship.txt)
+# Folder lists are joined with "|": add_test would split them at ";".
+list(JOIN runtime_dirs "|" runtime_arg)
+set(stage_args
+  "-DPROGRAMS=$<TARGET_FILE_DIR:kestrin-configurator>|$<TARGET_FILE_DIR:kestrin-cfg>"
+  -DQT=${kestrin_qt_prefix} "-DRUNTIME=${runtime_arg}"
+  -DTRANSLATIONS=${KESTRIN_QT_TRANSLATIONS} -DDOC=${CMAKE_SOURCE_DIR}/packaging/windows
+  -DOBJDUMP=${KESTRIN_OBJDUMP} -DSTRIP=${KESTRIN_STRIP})
 add_custom_command(OUTPUT ${files_nsh}
-  COMMAND ${CMAKE_COMMAND} -DSHIP=${ship} -DOUT=${stage}
-          "-DPROGRAMS=$<TARGET_FILE_DIR:kestrin-configurator>;$<TARGET_FILE_DIR:kestrin-cfg>"
-          -DQT=${kestrin_qt_prefix} "-DRUNTIME=${runtime_dirs}"
-          -DTRANSLATIONS=${KESTRIN_QT_TRANSLATIONS} -DDOC=${CMAKE_SOURCE_DIR}/packaging/windows
-          -DOBJDUMP=${KESTRIN_OBJDUMP} -DSTRIP=${KESTRIN_STRIP} -DNSH=${files_nsh}
+  COMMAND ${CMAKE_COMMAND} -DSHIP=${ship} -DOUT=${stage} ${stage_args} -DNSH=${files_nsh}
           -P ${CMAKE_SOURCE_DIR}/cmake/windows-stage.cmake
   DEPENDS kestrin-configurator kestrin-cfg ${ship} ${CMAKE_SOURCE_DIR}/cmake/windows-stage.cmake
           ${CMAKE_SOURCE_DIR}/packaging/windows/README.txt
   COMMENT "Windows program folder, checked against the DLL imports"
   VERBATIM)
 add_custom_target(windows-stage ALL DEPENDS ${files_nsh})
+
+if(KESTRIN_TESTS)
+  # The check itself: the list without the threads runtime, which Qt and the
+  # C++ runtime import, must fail and name it.
+  file(STRINGS ${ship} ship_lines)
+  list(FILTER ship_lines EXCLUDE REGEX "libwinpthread-1\\.dll")
+  list(JOIN ship_lines "\n" ship_text)
+  file(WRITE ${CMAKE_BINARY_DIR}/ship-without-pthread.txt "${ship_text}\n")
+  add_test(NAME windows_stage_refuses_a_missing_dll
+    COMMAND ${CMAKE_COMMAND} -DSHIP=${CMAKE_BINARY_DIR}/ship-without-pthread.txt
+            -DOUT=${CMAKE_BINARY_DIR}/stage-test ${stage_args}
+            -DNSH=${CMAKE_BINARY_DIR}/stage-test.nsh -P ${CMAKE_SOURCE_DIR}/cmake/windows-stage.cmake)
+  set_tests_properties(windows_stage_refuses_a_missing_dll PROPERTIES
+    PASS_REGULAR_EXPRESSION "Qt6Core.dll imports libwinpthread-1.dll")
+endif()
 
 add_custom_target(kestrin-configurator-windows-zip
   COMMAND ${CMAKE_COMMAND} -E rm -f kestrin-configurator-windows.zip

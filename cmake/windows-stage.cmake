@@ -3,9 +3,11 @@
 # shipped beside the executables or named as a system DLL, else this fails.
 # Also writes the setup's file lists (install and uninstall), so that the
 # uninstaller removes exactly what was installed.
-#   cmake -DSHIP=... -DOUT=... -DPROGRAMS=<dir;dir> -DQT=<prefix> -DRUNTIME=<dir;dir>
+#   cmake -DSHIP=... -DOUT=... -DPROGRAMS=<dir|dir> -DQT=<prefix> -DRUNTIME=<dir|dir>
 #         -DTRANSLATIONS=<dir> -DDOC=<dir> -DOBJDUMP=... -DSTRIP=... -DNSH=<file> -P windows-stage.cmake
 cmake_minimum_required(VERSION 3.20)
+string(REPLACE "|" ";" PROGRAMS "${PROGRAMS}")
+string(REPLACE "|" ";" RUNTIME "${RUNTIME}")
 
 function(find_source kind name out)
   if(kind STREQUAL "program")
