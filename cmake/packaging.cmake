@@ -1,19 +1,10 @@
-# Installation, the Debian package, and the zip of the Windows command-line tool.
+# Installation and the Debian package; the Windows zip and setup are in
+# windows-package.cmake.
 include(GNUInstallDirs)
 
 if(WIN32)
-  # The cross build: kestrin-cfg.exe with a short read-me, as a zip.
-  if(TARGET kestrin-cfg)
-    set(zip_dir ${CMAKE_BINARY_DIR}/kestrin-cfg-windows)
-    add_custom_target(kestrin-cfg-windows-zip
-      COMMAND ${CMAKE_COMMAND} -E rm -rf ${zip_dir}
-      COMMAND ${CMAKE_COMMAND} -E make_directory ${zip_dir}
-      COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:kestrin-cfg> ${zip_dir}/
-      COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/packaging/windows/README.txt ${zip_dir}/README.txt
-      COMMAND ${CMAKE_COMMAND} -E tar cf kestrin-cfg-windows.zip --format=zip kestrin-cfg-windows
-      WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-      DEPENDS kestrin-cfg
-      VERBATIM)
+  if(KESTRIN_GUI)
+    include(${CMAKE_SOURCE_DIR}/cmake/windows-package.cmake)
   endif()
   return()
 endif()

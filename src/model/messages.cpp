@@ -27,6 +27,8 @@ const MessagePair kMsgContainerSize{"Ошибка размера файла ко
                                     "Проверьте источник файла"};
 const MessagePair kMsgReportNotBuilt{"Ошибка печати - отчёт не построен",
                                      "Проверьте наличие шрифтов и поддержки PDF"};
+const MessagePair kMsgNoPrinter{"Ошибка печати - принтер не найден",
+                                "Проверьте наличие установленного принтера"};
 
 const char kMsgBackupKept[] = "Прежняя конфигурация сохранена в папке резервных копий";
 

@@ -22,6 +22,7 @@ extern const MessagePair kMsgAskDefaults;
 extern const MessagePair kMsgContainerHeader;  // not a container of this panel
 extern const MessagePair kMsgContainerSize;    // container of a wrong size
 extern const MessagePair kMsgReportNotBuilt;   // the PDF could not be drawn
+extern const MessagePair kMsgNoPrinter;        // "Печать" with no printer installed
 
 // The confirmation's second line after a write that backed the panel's old
 // configuration up.

@@ -5,6 +5,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QToolBar>
 #include <memory>
 #include <string_view>
@@ -46,10 +47,29 @@ void SavePdf(QWidget* parent, const QString& path, const T_Command_DEVICE& model
   if (r != WriteResult::Ok) ShowFailure(parent, dialogs, WriteFailurePair(r));
 }
 
+// Qt's own print dialog on Linux can print to a PDF file; the Windows one
+// offers only the installed printers, and with none shows nothing.
+bool NoPrinterToChoose(const ReportDialogs& dialogs) {
+#ifdef _WIN32
+  // A dialog given in place of the system's decides for itself.
+  if (!dialogs.printers && dialogs.askPrinter) return false;
+  const QStringList names =
+      dialogs.printers ? dialogs.printers() : QPrinterInfo::availablePrinterNames();
+  return names.isEmpty();
+#else
+  (void)dialogs;
+  return false;
+#endif
+}
+
 }  // namespace
 
 bool PrintReport(QWidget* parent, const T_Command_DEVICE& model, const QString& printDate,
                  const ReportDialogs& dialogs) {
+  if (NoPrinterToChoose(dialogs)) {
+    ShowFailure(parent, dialogs, kMsgNoPrinter);
+    return false;
+  }
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(QString::fromUtf8(kReportJobTitle));
   bool accepted = false;

@@ -2,6 +2,7 @@
 // The configuration report on a printer and in the print preview (the
 // window's side; the painting itself is in report/pdf/report_pdf.h).
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 #include "files/atomic_file.h"
@@ -16,6 +17,8 @@ namespace kestrin {
 
 // Native dialogs, replaceable in tests.
 struct ReportDialogs {
+  // The names of the installed printers. Empty: the system's list.
+  std::function<QStringList()> printers;
   // Asks for a printer; false when cancelled. Empty: the standard print dialog.
   std::function<bool(QPrinter& printer, QWidget* parent)> askPrinter;
   // Asks for a PDF file name; empty when cancelled. Empty: a save dialog.
@@ -26,7 +29,9 @@ struct ReportDialogs {
 
 // The print command: the print dialog (cancel prints nothing), a job titled
 // with the device name, the report, the end of the job. The caller unloads
-// the tabs into the model first. True when a report was printed.
+// the tabs into the model first. True when a report was printed. Where the
+// print dialog cannot print to a file (Windows), no printer installed is an
+// error message instead of a dialog with nothing to choose.
 bool PrintReport(QWidget* parent, const T_Command_DEVICE& model, const QString& printDate = {},
                  const ReportDialogs& dialogs = {});
 

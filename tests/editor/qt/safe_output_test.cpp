@@ -77,6 +77,9 @@ TEST_F(SafeOutputTest, FailedSaveKeepsTheOldFileAndNamesTheCause) {
 }
 
 TEST_F(SafeOutputTest, SaveKeepsPrivateModeAndFollowsALink) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no mode bits, and QFile::link makes a .lnk shortcut, not a link";
+#endif
   const QString real = Work(QStringLiteral("real.ini"));
   const QString link = Work(QStringLiteral("link.ini"));
   ASSERT_TRUE(WriteBytes(real, "old"));

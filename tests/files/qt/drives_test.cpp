@@ -11,6 +11,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "files/program_settings.h"
 #include "files/qt/form_logical_disks.h"
 #include "files/qt/form_select_path_tree.h"
 
@@ -180,8 +181,10 @@ TEST_F(FolderTree, ExpansionListsVisibleSubfoldersAndMarksOnlyThoseWithVisibleCh
   QTreeWidgetItem* beta = Child(usb, "beta");
   beta->setExpanded(true);
   EXPECT_EQ(Texts(beta), QStringList{"inner"});
+  // Below the root, each folder ends in the platform's delimiter ("\\" on Windows).
+  const QChar d = QLatin1Char(kPathDelimiter);
   EXPECT_EQ(form.NodePath(Child(beta, "inner")),
-            QString::fromStdString(Root(dir, "disk")) + "beta/inner/");
+            QString::fromStdString(Root(dir, "disk")) + "beta" + d + "inner" + d);
 
   // Every expansion reads the folder again.
   ASSERT_TRUE(QDir(dir.path()).mkpath("disk/gamma"));
@@ -209,7 +212,8 @@ TEST_F(FolderTree, ApplyReturnsTheChosenPathOrNoneAndCancelKeepsTheIncomingOne) 
   EXPECT_EQ(form.SelectedPath(), "<none>");
 
   form.SetSelectedPath("/incoming/");
-  const QString expected = QString::fromStdString(Root(dir, "disk")) + "alpha/";
+  const QString expected =
+      QString::fromStdString(Root(dir, "disk")) + "alpha" + QLatin1Char(kPathDelimiter);
   OnModal([expected](QWidget* w) {
     auto* tv = w->findChild<QTreeWidget*>("TV_Path");
     QTreeWidgetItem* usb = tv->topLevelItem(2);

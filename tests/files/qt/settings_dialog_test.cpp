@@ -327,7 +327,7 @@ TEST_F(DialogTest, ApplyStoresEverythingAndAnEmptyFolderBecomesADelimiter) {
     Find<QPushButton>(w, "B_OK")->click();
   });
   EXPECT_EQ(d.exec(), QDialog::Accepted);
-  EXPECT_EQ(settings.ListPathSave, "/srv/cfg/");
+  EXPECT_EQ(settings.ListPathSave, std::string("/srv/cfg") + kPathDelimiter);
 }
 
 TEST_F(DialogTest, CancelKeepsSettingsButTooltipsFollowTheCheckBoxAtOnce) {
@@ -374,7 +374,7 @@ TEST_F(DialogTest, FolderFieldLimitsTypingOnlyAndTakesTheTreeChoice) {
   EXPECT_EQ(tree.SelectedPath(), "<none>");
   EXPECT_EQ(path->text(), "/before/");
 
-  const QString expected = root.path() + "/sub/";
+  const QString expected = root.path() + "/sub" + QLatin1Char(kPathDelimiter);
   OnModal(
       [](QWidget* w) {
         auto* tv = Find<QTreeWidget>(w, "TV_Path");

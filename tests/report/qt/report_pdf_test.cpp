@@ -124,6 +124,39 @@ TEST_F(ReportPdf, PrintRunsOnlyAfterThePrinterIsChosen) {
   EXPECT_NE(text.find("Тип устройства:ППКОП КЕСТРИН 18кГц 8"), std::string::npos);
 }
 
+// The Windows print dialog offers installed printers only: with none,
+// "Печать" says so instead of showing nothing. Qt's Linux dialog can always
+// print to a PDF file, so it is asked there.
+TEST(ReportPrint, NoPrinterInstalledIsToldOnWindows) {
+#ifdef _WIN32
+  const bool windows = true;
+#else
+  const bool windows = false;
+#endif
+  const struct {
+    QStringList printers;
+    bool told;
+  } rows[] = {{{}, windows}, {{QStringLiteral("Office")}, false}};
+  for (const auto& row : rows) {
+    ReportDialogs dialogs;
+    dialogs.printers = [&] { return row.printers; };
+    int asked = 0;
+    dialogs.askPrinter = [&](QPrinter&, QWidget*) {
+      ++asked;
+      return false;
+    };
+    QString what, todo;
+    dialogs.showError = [&](QWidget*, const QString& w, const QString& t) {
+      what = w;
+      todo = t;
+    };
+    EXPECT_FALSE(PrintReport(nullptr, Sample(), QStringLiteral("09.12.2026"), dialogs));
+    EXPECT_EQ(asked, row.told ? 0 : 1) << row.printers.size();
+    EXPECT_EQ(what, row.told ? QStringLiteral("Ошибка печати - принтер не найден") : QString());
+    EXPECT_EQ(todo, row.told ? QStringLiteral("Проверьте наличие установленного принтера") : QString());
+  }
+}
+
 TEST_F(ReportPdf, PreviewPaintsTheReportAndSavesItAsPdf) {
   ReportDialogs dialogs;
   QString chosen = QString::fromStdString(Path("from-preview"));

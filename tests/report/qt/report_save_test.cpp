@@ -94,8 +94,11 @@ TEST_F(PreviewSave, WriteProtectedTargetIsRefusedAndAWritableOneReplaced) {
   EXPECT_EQ(SaveFromPreview(), QString());  // no message at all
   EXPECT_TRUE(Target().startsWith("%PDF-"));
   EXPECT_GT(Target().size(), qsizetype(sizeof kOld));
+#ifndef _WIN32
+  // Windows files have no mode bits to keep (Qt reports every file readable by all).
   EXPECT_EQ(QFile::permissions(target_) & (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther),
             QFile::ReadOwner | QFile::WriteOwner);
+#endif
 }
 
 }  // namespace
