@@ -4,6 +4,7 @@
 
 #include "support/cli_run.h"
 #include "support/temp_folder.h"
+#include "support/save_rules_model.h"
 #include "support/test_text.h"
 
 #include "model/reader.h"
@@ -15,19 +16,8 @@ namespace {
 
 using test::RunCli;
 
-// Values a file may hold that the window's save changes: a delayed loop with
-// no delay, an unused loop in a partition, a lock relay for two partitions.
 std::string FileTheSaveChanges(test::TempFolder& dir) {
-  T_Command_DEVICE m;
-  m.SetDefaults();
-  m.SetFileKey("K1");
-  m.SetLoopType(1, Code(LoopType::kUnused));
-  m.SetLoopPartition(1, 1);
-  m.SetLoopType(2, Code(LoopType::kDelayed));
-  m.SetLoopDelay(2, 0);
-  m.SetRelayType(3, Code(RelayType::kLock));
-  m.SetRelayPartitions(3, PartitionBit(2) | PartitionBit(4));
-  return dir.Write("site.ini", WriteConfigTextCrLf(m));
+  return dir.Write("site.ini", WriteConfigTextCrLf(test::ModelTheSaveChanges()));
 }
 
 T_Command_DEVICE Read(const std::string& text) {

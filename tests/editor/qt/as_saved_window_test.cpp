@@ -11,6 +11,7 @@
 #include "report/checks.h"
 #include "report/pdf/report_pdf.h"
 #include "support/pdf_text.h"
+#include "support/save_rules_model.h"
 #include "window_test_support.h"
 
 namespace kestrin::test {
@@ -36,17 +37,9 @@ class AsSavedWindowTest : public WindowTest {
  protected:
   // Files the checks accept as the window saves them (at least two).
   QStringList Files() {
-    T_Command_DEVICE m;
-    m.SetDefaults();
-    m.SetFileKey("K1");
-    m.SetLoopType(1, Code(LoopType::kUnused));
-    m.SetLoopPartition(1, 1);
-    m.SetLoopType(2, Code(LoopType::kDelayed));
-    m.SetLoopDelay(2, 0);
+    T_Command_DEVICE m = ModelTheSaveChanges();
     m.SetLoopType(3, Code(LoopType::kPatrol));
     m.SetLoopPartition(3, 4);
-    m.SetRelayType(3, Code(RelayType::kLock));
-    m.SetRelayPartitions(3, PartitionBit(2) | PartitionBit(4));
     m.SetRelayType(4, Code(RelayType::kSiren1Guard));
     m.SetRelayTime(4, 0);
     m.SetRelayPartitions(4, 0);
