@@ -12,7 +12,8 @@
 namespace kestrin {
 
 void TForm2::CreateListMode() {
-  listPanel_ = new ListFileConfigPanel(doc_.scratch, &doc_.text, central_);
+  // The list tests files in a text of its own: the text tab shows the loaded configuration.
+  listPanel_ = new ListFileConfigPanel(doc_.scratch, nullptr, central_);
   listPanel_->hide();
   AssignHint(listPanel_->List(), 16);
   connect(listPanel_, &ListFileConfigPanel::openRequested, this, &TForm2::ListOpenRequested);
