@@ -76,12 +76,6 @@ void PrintPair(Context& ctx, const MessagePair& pair);
 // failure (reported, for standard output by Run).
 bool EmitOutput(Context& ctx, const Options& opts, const std::string& bytes);
 
-// Reads a configuration file (plain or, with a key, a container) into lines
-// as the text buffer holds them: the file must be readable at all (before
-// the key is looked at), and a container is not replaced through -o. On failure the message pair is printed and
-// the exit status returned; 0 on success.
-int LoadInputText(Context& ctx, const std::string& path, const Options& opts, std::string& text);
-
 // Longest key line read from standard input.
 constexpr size_t kMaxKeyLineBytes = 4096;
 

@@ -143,30 +143,4 @@ int RefuseOutputOverContainer(Context& ctx, const Options& opts, const std::stri
   return kExitBadInput;
 }
 
-int LoadInputText(Context& ctx, const std::string& path, const Options& opts, std::string& text) {
-  // Read as plain text, a container would give a default-looking
-  // configuration: without its key it is refused.
-  const bool container = IsContainerInput(path);
-  if (int rc = RefuseUnreadable(ctx, path, container); rc != kExitOk) return rc;
-  if (container) {
-    if (int rc = RefuseOutputOverContainer(ctx, opts, path); rc != kExitOk) return rc;
-    std::optional<std::string> key = KeyOption(ctx, opts);
-    if (!key) return RefuseContainerWithoutKey(ctx, path);
-    return LoadContainerText(ctx, path, *key, text);
-  }
-  TextBuffer buffer;
-  {
-    std::string bytes;
-    const ReadStatus st = ReadFileBytes(path, bytes);
-    if (st != ReadStatus::Ok) {
-      PrintPair(ctx, kMsgCannotOpen);
-      if (const std::string reason = ReadFailureReason(st); !reason.empty()) ctx.err << reason << "\n";
-      return kExitBadInput;
-    }
-    buffer.SetBytes(bytes);
-  }
-  text = buffer.TakeText();
-  return kExitOk;
-}
-
 }  // namespace kestrin::cli

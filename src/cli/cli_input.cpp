@@ -3,8 +3,6 @@
 #include "cli/commands.h"
 #include "cli/container_input.h"
 #include "files/workflow.h"
-#include "model/codec.h"
-#include "model/reader.h"
 
 namespace kestrin::cli {
 
@@ -21,21 +19,10 @@ std::optional<Options> ParseOneArgument(Context& ctx, const char* command, const
 
 int LoadInputModel(Context& ctx, const Options& opts, T_Command_DEVICE& model) {
   const std::string& path = opts.positional[0];
-  // --as-saved needs the key that opened a container: resolved once here, as
-  // "--key -" reads standard input.
-  Options resolved = opts;
-  std::optional<std::string> key;
-  if (opts.Has("--as-saved") && IsContainerInput(path)) {
-    key = KeyOption(ctx, opts);
-    if (key) resolved.values["--key"] = *key;
-  }
-  std::string text;
-  if (int rc = LoadInputText(ctx, path, resolved, text); rc != kExitOk) return rc;
-  LoadConfigText(std::move(text), model);
-  if (opts.Has("--as-saved")) ApplyAsSaved(model, key ? Utf8ToCp1251(*key) : std::string());
+  std::string containerKey;
+  if (int rc = LoadModelFile(ctx, path, KeyOptionStep(ctx, opts, path), false, model, containerKey); rc != kExitOk) return rc;
+  if (opts.Has("--as-saved")) ApplyAsSaved(model, containerKey);
   return kExitOk;
 }
-
-
 
 }  // namespace kestrin::cli

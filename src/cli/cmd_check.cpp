@@ -6,7 +6,6 @@
 #include "files/paths.h"
 #include "files/workflow.h"
 #include "model/codec.h"
-#include "model/reader.h"
 #include "report/checks.h"
 
 namespace kestrin::cli {
@@ -22,34 +21,26 @@ int RunCheck(Context& ctx) {
   }
   // "--key -" reads standard input once; every container gets that key.
   std::optional<std::string> key = KeyOption(ctx, *opts);
-  Options perFile = *opts;
-  if (key) perFile.values["--key"] = *key;
 
   int loadFailure = kExitOk;
   bool found = false;
   for (const std::string& path : opts->positional) {
-    const bool container = IsContainerInput(path);
-    if (int rc = RefuseUnreadable(ctx, path, container); rc != kExitOk) {
-      ctx.err << "(" << path << ")\n";
-      if (loadFailure == kExitOk) loadFailure = rc;
-      continue;
-    }
-    if (container && !key) {
-      RefuseContainerWithoutKey(ctx, path);
-      if (loadFailure == kExitOk) loadFailure = kExitBadInput;
-      continue;
-    }
-    std::string text;
-    if (int rc = LoadInputText(ctx, path, perFile, text); rc != kExitOk) {
-      ctx.err << "(" << path << ")\n";
-      if (loadFailure == kExitOk) loadFailure = rc;
-      continue;
-    }
+    bool keyMissing = false;  // that refusal names no file
+    const ContainerKeyStep keyStep = [&](std::optional<std::string>& typed) {
+      typed = key;
+      if (key) return kExitOk;
+      keyMissing = true;
+      return RefuseContainerWithoutKey(ctx, path);
+    };
     T_Command_DEVICE model;
-    LoadConfigText(std::move(text), model);
+    std::string containerKey;
+    if (int rc = LoadModelFile(ctx, path, keyStep, false, model, containerKey); rc != kExitOk) {
+      if (!keyMissing) ctx.err << "(" << path << ")\n";
+      if (loadFailure == kExitOk) loadFailure = rc;
+      continue;
+    }
     // As the window does after a load: the key that opened a container
     // stands in for a missing file key.
-    const std::string containerKey = container && key ? Utf8ToCp1251(*key) : std::string();
     if (opts->Has("--as-saved"))
       ApplyAsSaved(model, containerKey);
     else

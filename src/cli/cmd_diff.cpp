@@ -4,11 +4,8 @@
 
 #include "cli/commands.h"
 #include "cli/container_input.h"
-#include "files/container.h"
 #include "files/workflow.h"
-#include "model/codec.h"
 #include "model/config_diff.h"
-#include "model/reader.h"
 
 namespace kestrin::cli {
 
@@ -18,27 +15,20 @@ namespace {
 // file's name and returns the exit status.
 int LoadSide(Context& ctx, const std::string& path, const std::optional<std::string>& key,
              const char* keyOption, T_Command_DEVICE& model) {
-  const bool container = IsContainerInput(path);
-  std::string text;
-  // Readable at all first: no key is asked of a file that cannot be read.
-  int rc = RefuseUnreadable(ctx, path, container);
-  if (rc == kExitOk && container && !key) {
+  const ContainerKeyStep keyStep = [&](std::optional<std::string>& typed) {
+    typed = key;
+    if (key) return kExitOk;
     PrintPair(ctx, "Файл зашифрован - для чтения нужен ключ",
               std::string("Укажите ключ шифрования конфигурации (") + keyOption + " КЛЮЧ)");
-    rc = kExitBadInput;
-  } else if (rc == kExitOk && container) {
-    rc = LoadContainerText(ctx, path, *key, text);
-  } else if (rc == kExitOk) {
-    rc = LoadInputText(ctx, path, Options{}, text);
-  }
-  if (rc != kExitOk) {
+    return kExitBadInput;
+  };
+  // As the window does after a load: the key that opened a container stands
+  // in for a missing file key.
+  std::string containerKey;
+  if (int rc = LoadModelFile(ctx, path, keyStep, true, model, containerKey); rc != kExitOk) {
     ctx.err << "(" << path << ")\n";
     return rc;
   }
-  LoadConfigText(std::move(text), model);
-  // As the window does after a load: the key that opened a container stands
-  // in for a missing file key.
-  CompleteKeys(model, container ? Utf8ToCp1251(*key) : std::string());
   return kExitOk;
 }
 

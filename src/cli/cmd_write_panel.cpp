@@ -10,7 +10,6 @@
 #include "files/settings_hives.h"
 #include "files/workflow.h"
 #include "model/codec.h"
-#include "model/reader.h"
 #include "model/writer.h"
 #include "report/checks.h"
 
@@ -57,12 +56,12 @@ int PreparedText(Context& ctx, const Options& opts, std::string& text) {
   const std::optional<std::string> key = KeyOption(ctx, opts);
   Options once = opts;  // "--key -" reads standard input once
   if (key) once.values["--key"] = *key;
-  std::string loaded;
-  if (int rc = LoadInputText(ctx, path, once, loaded); rc != kExitOk) return rc;
   T_Command_DEVICE model;
-  LoadConfigText(loaded, model);
+  std::string containerKey;
+  if (int rc = LoadModelFile(ctx, path, KeyOptionStep(ctx, once, path), false, model, containerKey); rc != kExitOk)
+    return rc;
   // What the window's write makes of the file as opened.
-  ApplyAsSaved(model, IsContainerInput(path) && key ? Utf8ToCp1251(*key) : std::string());
+  ApplyAsSaved(model, containerKey);
   bool found = false;
   for (const CheckViolation& v : ReportViolations(model)) {
     found = true;

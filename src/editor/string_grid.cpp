@@ -105,19 +105,30 @@ StringGrid::StringGrid(int rows, int cols, const QString& name, QWidget* parent)
   columnEditors_.resize(static_cast<size_t>(cols));
   slots_.assign(static_cast<size_t>(rows * cols), nullptr);
   setItemDelegate(new GridCellDelegate(this));
-  // Told by the grid itself, so that blocking the grid's signals keeps it quiet.
-  connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-          [this] { emit currentCellChanged(); });
+  WatchModel();
   connect(this, &StringGrid::currentCellChanged, this, [this] { SG_SelectCell(this); });
-  connect(cells_, &GridCells::dataChanged, this, [this](const QModelIndex& at) {
-    emit cellTextChanged(at.column(), at.row() + 1);
-  });
   // An editor lies over its cell: scrolling the grid away closes it, storing.
   auto closeOnScroll = [this] {
     if (GridEditor* open = OpenEditor()) open->Finish(true);
   };
   connect(verticalScrollBar(), &QScrollBar::valueChanged, this, closeOnScroll);
   connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, closeOnScroll);
+}
+
+void StringGrid::WatchModel() {
+  // Told by the grid itself, so that blocking the grid's signals keeps it quiet.
+  currentWatch_ = connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+                          [this] { emit currentCellChanged(); });
+  dataWatch_ = connect(model(), &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& at) {
+    emit cellTextChanged(at.column(), at.row() + 1);
+  });
+}
+
+void StringGrid::UseModel(QAbstractItemModel* table) {
+  disconnect(currentWatch_);
+  disconnect(dataWatch_);
+  setModel(table);
+  WatchModel();
 }
 
 StringGrid::~StringGrid() {
@@ -133,7 +144,7 @@ StringGrid::~StringGrid() {
 
 QString StringGrid::Cell(int col, int row) const {
   if (col < 0 || col >= columnCount() || row < 0 || row > rowCount()) return {};
-  return row == 0 ? cells_->Header(col) : cells_->Text(row - 1, col);
+  return row == 0 ? cells_->Header(col) : model()->index(row - 1, col).data().toString();
 }
 
 void StringGrid::SetCell(int col, int row, const QString& text) {

@@ -52,15 +52,18 @@ class StringGrid : public QTableView {
   ~StringGrid() override;
 
   // Qt's counts and current cell (data rows from 0).
-  int rowCount() const { return cells_->rowCount(); }
-  int columnCount() const { return cells_->columnCount(); }
+  int rowCount() const { return model()->rowCount(); }
+  int columnCount() const { return model()->columnCount(); }
   int currentRow() const { return currentIndex().row(); }
   int currentColumn() const { return currentIndex().column(); }
-  void setCurrentCell(int row, int col) { setCurrentIndex(cells_->index(row, col)); }
+  void setCurrentCell(int row, int col) { setCurrentIndex(model()->index(row, col)); }
   GridCells* Cells() const { return cells_; }
+  // Shows a table model of the grid's own instead of its cell texts (the
+  // header row stays the grid's); its changes are told as cellTextChanged.
+  void UseModel(QAbstractItemModel* table);
 
   int Rows() const { return rowCount() + 1; }
-  QString Cell(int col, int row) const;
+  QString Cell(int col, int row) const;  // the shown text
   void SetCell(int col, int row, const QString& text);
   int Row() const;  // current row, 0 when none
   int Col() const;
@@ -107,7 +110,10 @@ class StringGrid : public QTableView {
   void focusOutEvent(QFocusEvent* e) override;
 
  private:
+  void WatchModel();
   GridCells* cells_;
+  QMetaObject::Connection currentWatch_;
+  QMetaObject::Connection dataWatch_;
   std::vector<std::vector<GridEditor*>> columnEditors_;
   std::vector<GridEditor*> slots_;
 };

@@ -14,6 +14,7 @@
 
 #include "gui/widgets/focus_colours.h"
 #include "editor/grid_editors.h"
+#include "editor/siren_cell.h"
 #include "gui/widgets/hints.h"
 #include "gui/widgets/input_filter_qt.h"
 #include "gui/widgets/qt_text.h"
@@ -36,20 +37,16 @@ class OneCellGrid : public StringGrid {
     setFixedSize(401, 23);
     setColumnWidth(0, 401 - 2 * frameWidth());
     setRowHeight(0, 23 - 2 * frameWidth());
-    painter = [this](QPainter* p, const QRect& r, int col, int row, bool inUse) {
-      p->fillRect(r, inUse ? FocusColour() : WindowColour());
-      p->setPen(palette().color(QPalette::WindowText));
-      DrawCellText(p, r, Cell(col, row), false);
-    };
   }
 
  protected:
   void keyPressEvent(QKeyEvent* e) override {
     e->accept();
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-      SetCurrent(0, 1);  // the only cell
-      SG_Open_Edit(this);
-    }
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) OpenCell();
+  }
+  void mouseDoubleClickEvent(QMouseEvent* e) override {
+    QTableView::mouseDoubleClickEvent(e);
+    if (OnCell(e)) OpenCell();
   }
   void mousePressEvent(QMouseEvent* e) override {
     StringGrid::mousePressEvent(e);
@@ -59,13 +56,14 @@ class OneCellGrid : public StringGrid {
     StringGrid::mouseReleaseEvent(e);
     const bool click = pressedOnCell_ && e->button() == Qt::LeftButton && OnCell(e);
     pressedOnCell_ = false;
-    if (click) {
-      SetCurrent(0, 1);
-      SG_Open_Edit(this);
-    }
+    if (click) OpenCell();
   }
 
  private:
+  void OpenCell() {
+    SetCurrent(0, 1);  // the only cell
+    edit(currentIndex());
+  }
   bool OnCell(const QMouseEvent* e) const { return indexAt(e->position().toPoint()).isValid(); }
   bool pressedOnCell_ = false;
 };
@@ -167,6 +165,10 @@ TabIndic::TabIndic(T_Command_DEVICE& model, QWidget* parent) : TabSheet(model, "
 
   auto* parts = MakeLabel("L_Indic_Sirena_Parts", QStringLiteral("Привязка сирены к разделам          :"), group);
   SG_Indic_Sirena_Parts = new OneCellGrid("SG_Indic_Sirena_Parts", group);
+  sirenParts_ = new SirenPartsModel(Model(), SG_Indic_Sirena_Parts);
+  SG_Indic_Sirena_Parts->UseModel(sirenParts_);
+  sirenDelegate_ = new SirenPartsDelegate(SG_Indic_Sirena_Parts);
+  SG_Indic_Sirena_Parts->setItemDelegate(sirenDelegate_);
   parts->setBuddy(SG_Indic_Sirena_Parts);
   g->addWidget(parts, 5, 0, 1, 2);
   g->addWidget(SG_Indic_Sirena_Parts, 5, 2, 1, 4, Qt::AlignLeft);
@@ -221,15 +223,14 @@ void TabIndic::Create() {
   }
 
   if (!SirenPartsList) {
-    SirenPartsList = SG_Create_CheckListBox(SG_Indic_Sirena_Parts, nullptr, 0);
+    SirenPartsList = new GridCheckList(SG_Indic_Sirena_Parts, 8, QStringLiteral("Раздел "));
     SirenPartsList->setObjectName("CLB_Indic_Sirena_Parts");
     SirenPartsList->SetColumns(3);
     // The list belongs to the tab sheet, so it may reach below the group.
     SirenPartsList->setParent(this);
     SirenPartsList->hide();
     AssignHint(SirenPartsList, 335);
-    SirenPartsList->onExit = [this](GridEditor*) { PARTS_CLB_Exit(); };
-    SG_Edit_Enable(EditorKind::CheckList, SG_Indic_Sirena_Parts, 1, 0);
+    sirenDelegate_->SetList(SirenPartsList);
   }
 
   if (!tracker_) {
@@ -239,12 +240,6 @@ void TabIndic::Create() {
     tracker_->Track(TB_Indic_IntZummer);
     tracker_->Track(CB_Indic_Zone, {findChild<QWidget*>("L_Indic_Zone1"), findChild<QWidget*>("L_Indic_Zone3")});
   }
-}
-
-void TabIndic::PARTS_CLB_Exit() {
-  const PartitionSet set = SirenPartsList->Ticked();
-  Model().SetSirenPartitions(set);
-  SG_Indic_Sirena_Parts->SetCell(0, 1, ToQ(FormatPartitionRanges(set)));
 }
 
 void TabIndic::Redraw() {
@@ -260,7 +255,7 @@ void TabIndic::Redraw() {
   L_Indic_IntZummer_3->setText(QStringLiteral(" (%1)").arg(m.GetBuzzerVolume()));
   E_Indic_Sirena->setText(QString::number(m.GetSirenTime()));
   UD_Indic_Sirena->SetPosition(m.GetSirenTime());
-  SG_Indic_Sirena_Parts->SetCell(0, 1, ToQ(FormatPartitionRanges(m.GetSirenPartitions())));
+  sirenParts_->Refresh();
 }
 
 void TabIndic::FieldsInto(T_Command_DEVICE& m) const {

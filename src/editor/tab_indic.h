@@ -10,6 +10,8 @@ namespace kestrin {
 
 class EnterTracker;
 class GridCheckList;
+class SirenPartsDelegate;
+class SirenPartsModel;
 class StringGrid;
 class UpDown;
 
@@ -33,8 +35,9 @@ class TabIndic : public TabSheet {
   GridCheckList* SirenPartsList = nullptr;  // created by Create
 
  private:
-  void PARTS_CLB_Exit();
   EnterTracker* tracker_ = nullptr;
+  SirenPartsModel* sirenParts_ = nullptr;
+  SirenPartsDelegate* sirenDelegate_ = nullptr;
 };
 
 }  // namespace kestrin

@@ -4,12 +4,12 @@
 #include <filesystem>
 #include <system_error>
 
+#include "files/config_load.h"
 #include "files/container.h"
 #include "files/file_bytes.h"
 #include "files/paths.h"
 #include "files/workflow.h"
 #include "model/codec.h"
-#include "model/reader.h"
 
 namespace kestrin {
 
@@ -114,15 +114,13 @@ std::string FileList::PathOf(size_t index) const {
 }
 
 void FileList::TestPlain(FileListRow& row) {
-  std::string bytes;
-  if (ReadFileBytes(JoinListPath(folder_, row.fileName), bytes) != ReadStatus::Ok) {
-    row.unreadable = true;
-    return;
-  }
   // Parsing the file is the test; the scratch model keeps the result.
-  text_->SetBytes(bytes);
-  LoadConfigText(text_->Text(), scratch_);
-  CompleteKeys(scratch_, std::string());
+  std::string key;
+  TLexPipe pipe;
+  T_Command command;
+  if (LoadConfigFile(JoinListPath(folder_, row.fileName), nullptr, key, *text_, pipe, command, scratch_) !=
+      LoadStatus::Loaded)
+    row.unreadable = true;
 }
 
 void FileList::TestContainer(FileListRow& row) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "files/config_document.h"
+#include "files/container.h"
 #include "model/type_codes.h"
 #include "model/writer.h"
 #include "support/temp_folder.h"
@@ -56,6 +57,59 @@ TEST(LoadConfigFile, PlainFilesContainersAndRefusals) {
     EXPECT_EQ(model.GetSirenTime(), c.sirenTime);
     EXPECT_EQ(key, c.key);
     if (c.status == LoadStatus::Loaded) EXPECT_EQ(model.GetFileKey(), c.fileKey);
+  }
+}
+
+// How the callers differ: the command line also knows a container by its
+// header and may leave the keys alone; an unreadable container is refused
+// before its key is asked, with the reason handed back.
+TEST(LoadConfigFile, HeaderDetectionKeyCompletionAndReasons) {
+  test::TempFolder folder;
+  const std::string plain = folder.Write("a.ini", "st-120\r\nks2-old\r\n");
+  const std::string disguised = folder.Write("c.ini", ContainerDeviceName() + "\r\nalias body");
+  std::filesystem::create_directory(folder / "dir.cry");
+  struct Case {
+    std::string path;
+    bool byHeader;
+    bool completeKeys;
+    LoadStatus status;
+    bool asked;
+    ReadStatus why;
+    std::string fileKey;  // after a load
+  };
+  const Case cases[] = {
+      {plain, true, false, LoadStatus::Loaded, false, ReadStatus::Ok, ""},
+      {plain, true, true, LoadStatus::Loaded, false, ReadStatus::Ok, "old"},
+      {disguised, true, true, LoadStatus::Loaded, true, ReadStatus::Ok, "k1"},
+      {disguised, true, false, LoadStatus::Loaded, true, ReadStatus::Ok, ""},
+      {disguised, false, true, LoadStatus::Loaded, false, ReadStatus::Ok, ""},  // read as text
+      {folder / "dir.cry", false, true, LoadStatus::CannotOpen, false, ReadStatus::NotAFile, ""},
+      {folder / "gone.cry", true, true, LoadStatus::CannotOpen, false, ReadStatus::NotFound, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path + (c.byHeader ? " by header" : "") + (c.completeKeys ? " completed" : ""));
+    ConfigReading reading;
+    T_Command_DEVICE model;
+    model.SetDefaults();
+    std::string key;
+    bool asked = false;
+    const ContainerPrompt prompt = [&](const std::string&, std::string& k, TextBuffer& text) {
+      asked = true;
+      k = "k1";
+      text.SetBytes("st-77\r\nks2-\r\n");
+      return true;
+    };
+    ReadStatus why = ReadStatus::Ok;
+    ConfigLoadOptions options;
+    options.containerByHeader = c.byHeader;
+    options.completeKeys = c.completeKeys;
+    options.readFailure = &why;
+    EXPECT_EQ(LoadConfigFile(c.path, prompt, key, reading, model, options), c.status);
+    EXPECT_EQ(asked, c.asked);
+    EXPECT_EQ(why, c.why);
+    if (c.status == LoadStatus::Loaded) {
+      EXPECT_EQ(model.GetFileKey(), c.fileKey);
+    }
   }
 }
 
