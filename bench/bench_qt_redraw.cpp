@@ -1,5 +1,6 @@
-// Redraw of every parameter tab from a model with all 250 keys filled, and
-// what a keystroke in a field costs the window (the "*" of its title).
+// Redraw of every parameter tab from a model with all 250 keys filled, what
+// a keystroke in a field costs the window (the "*" of its title), and one
+// undo step.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -101,6 +102,25 @@ void BM_FormerLookByUnloadingTheTabs(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FormerLookByUnloadingTheTabs)->Unit(benchmark::kMillisecond);
+
+// One undo or redo step between the defaults and 250 filled keys: the whole
+// configuration put back, every tab redrawn, the changed control brought
+// forward. Target: within 20 ms.
+void BM_UndoStep(benchmark::State& state) {
+  ShownWindow shown;  // its history: the defaults, then the filled keys
+  bool back = true;
+  for (auto _ : state) {
+    if (back) {
+      shown.window->UndoEdit();
+    } else {
+      shown.window->RedoEdit();
+    }
+    back = !back;
+    QApplication::processEvents();
+  }
+  if (shown.window->History().StepCount() != 2) state.SkipWithError("no step to undo");
+}
+BENCHMARK(BM_UndoStep)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kestrin
