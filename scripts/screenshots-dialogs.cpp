@@ -68,9 +68,8 @@ int main(int argc, char** argv) {
   Save(error, "error_fix_and_default");
 
   TFormOkMessage ok;
-  ok.SetMessages(QStringLiteral("Операция выполнена"),
-                 QStringLiteral("Файлы успешно записаны в устройство"), false);
-  Save(ok, "ok_written");
+  ok.SetMessages(QStringLiteral("Операция выполнена"), QStringLiteral("Конфигурация сохранена"), false);
+  Save(ok, "ok_saved");
   // The panel write with its read-back, without and with a backup made.
   ok.SetMessages(QString::fromUtf8(kMsgWrittenAndVerified.message),
                  QString::fromUtf8(kMsgWrittenAndVerified.recommendation), false);

@@ -10,7 +10,6 @@ const MessagePair kMsgCannotOpen{"Ошибка открытия файла", "П
 const MessagePair kMsgLocked{"Прибор находится во взятом состоянии, редактирование параметров невозможно",
                              "Для изменения параметров работы прибора необходимо снять его с охраны"};
 const MessagePair kMsgSaved{"Операция выполнена", "Конфигурация сохранена"};
-const MessagePair kMsgWrittenToDevice{"Операция выполнена", "Файлы успешно записаны в устройство"};
 const MessagePair kMsgWrittenAndVerified{"Операция выполнена",
                                          "Файлы записаны в устройство и проверены"};
 const MessagePair kMsgVerifyFailed{

@@ -15,7 +15,6 @@ extern const MessagePair kMsgCannotCreate;     // a file cannot be created
 extern const MessagePair kMsgCannotOpen;       // a file cannot be opened
 extern const MessagePair kMsgLocked;           // panel armed
 extern const MessagePair kMsgSaved;
-extern const MessagePair kMsgWrittenToDevice;
 extern const MessagePair kMsgWrittenAndVerified;  // written to the panel and read back
 extern const MessagePair kMsgVerifyFailed;        // the panel's disk gave other bytes back
 extern const MessagePair kMsgAskDefaults;
