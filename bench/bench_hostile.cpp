@@ -12,7 +12,7 @@
 #include "model/reader.h"
 #include "model/text_buffer.h"
 #include "model/writer.h"
-#include "support/child_peak.h"
+#include "support/child_case.h"
 
 namespace {
 
@@ -41,34 +41,10 @@ void ImportKeys(const std::string& bytes) {
   benchmark::DoNotOptimize(ImportKeysCsv(bytes, model));
 }
 
-// head, then unit repeated up to total bytes of body, then tail, built in a
-// string of exactly that size (an operator+ would leave twice the body
-// reserved, counted as the input's).
-std::string Framed(std::string_view head, std::string_view unit, size_t total, std::string_view tail) {
-  std::string s;
-  s.reserve(head.size() + total + tail.size());
-  s.append(head);
-  for (size_t n = 0; n + unit.size() <= total; n += unit.size()) s.append(unit);
-  s.append(tail);
-  return s;
-}
 
 template <typename Make, typename Work>
 void RunCase(benchmark::State& state, Make make, Work work) {
-  double peak = 0;
-  for (auto _ : state) {
-    const bench::ChildRun run = bench::RunInChild([&] {
-      const std::string bytes = make();
-      work(bytes);
-    });
-    if (!run.ok) {
-      state.SkipWithError("child failed");
-      return;
-    }
-    state.SetIterationTime(run.seconds);
-    if (run.peakMiB > peak) peak = run.peakMiB;
-  }
-  state.counters["peak_MiB"] = peak;
+  bench::RunChildCase(state, make, work);
   state.counters["input_MiB"] = static_cast<double>(kCap) / (1024.0 * 1024.0);
 }
 
@@ -82,15 +58,15 @@ void BM_NormalizeOneHugeLine(benchmark::State& state) {
   RunCase(state, [] { return Repeat("x", kCap); }, Normalize);
 }
 void BM_NormalizeHugeLoopName(benchmark::State& state) {
-  RunCase(state, [] { return Framed("la1-", "A", kCap - 6, "\r\n"); }, Normalize);
+  RunCase(state, [] { return bench::Framed("la1-", "A", kCap - 6, "\r\n"); }, Normalize);
 }
 void BM_ImportCsvOfEmptyLines(benchmark::State& state) {
   // A header first: without one the import stops at the first row.
-  RunCase(state, [] { return Framed("№;Пользователь\r\n", "\r\n", kCap - 32, ""); }, ImportKeys);
+  RunCase(state, [] { return bench::Framed("№;Пользователь\r\n", "\r\n", kCap - 32, ""); }, ImportKeys);
 }
 void BM_ImportCsvOfBadRows(benchmark::State& state) {
   // A header, then a row that fails on every line.
-  RunCase(state, [] { return Framed("№;Пользователь\r\n", "x;y\r\n", kCap - 32, ""); }, ImportKeys);
+  RunCase(state, [] { return bench::Framed("№;Пользователь\r\n", "x;y\r\n", kCap - 32, ""); }, ImportKeys);
 }
 
 BENCHMARK(BM_NormalizeLineFeedsOnly)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -16,7 +16,7 @@
 #include "editor/tform2.h"
 #include "model/reader.h"
 #include "report/pdf/report_pdf.h"
-#include "support/child_peak.h"
+#include "support/child_case.h"
 
 namespace {
 
@@ -62,51 +62,26 @@ void PrintReport(const std::string& bytes) {
   benchmark::DoNotOptimize(ReportPdfBytes(model, QStringLiteral("10.12.2026")));
 }
 
-// head, then unit repeated up to total bytes of body, then tail, built in a
-// string of exactly that size (an operator+ would leave twice the body
-// reserved, counted as the input's).
-std::string Framed(std::string_view head, std::string_view unit, size_t total, std::string_view tail) {
-  std::string s;
-  s.reserve(head.size() + total + tail.size());
-  s.append(head);
-  for (size_t n = 0; n + unit.size() <= total; n += unit.size()) s.append(unit);
-  s.append(tail);
-  return s;
-}
 
-template <typename Make, typename Work>
-void RunCase(benchmark::State& state, Make make, Work work) {
-  double peak = 0;
-  for (auto _ : state) {
-    const bench::ChildRun run = bench::RunInChild([&] { work(make()); });
-    if (!run.ok) {
-      state.SkipWithError("child failed");
-      return;
-    }
-    state.SetIterationTime(run.seconds);
-    if (run.peakMiB > peak) peak = run.peakMiB;
-  }
-  state.counters["peak_MiB"] = peak;
-}
 
 void BM_WindowOpensLineFeedsOnly(benchmark::State& state) {
-  RunCase(state, [] { return Repeat('\n', kCap); }, OpenInWindow);
+  bench::RunChildCase(state, [] { return Repeat('\n', kCap); }, OpenInWindow);
 }
 void BM_WindowDebugOpensLineFeedsOnly(benchmark::State& state) {
-  RunCase(state, [] { return Repeat('\n', kCap); }, OpenInWindowDebug);
+  bench::RunChildCase(state, [] { return Repeat('\n', kCap); }, OpenInWindowDebug);
 }
 void BM_WindowOpensCarriageReturnsOnly(benchmark::State& state) {
-  RunCase(state, [] { return Repeat('\r', kCap); }, OpenInWindow);
+  bench::RunChildCase(state, [] { return Repeat('\r', kCap); }, OpenInWindow);
 }
 void BM_WindowOpensHugeLoopName(benchmark::State& state) {
-  RunCase(state, [] { return Framed("la1-", "A", kCap - 6, "\r\n"); }, OpenInWindow);
+  bench::RunChildCase(state, [] { return bench::Framed("la1-", "A", kCap - 6, "\r\n"); }, OpenInWindow);
 }
 void BM_WindowOpensSmallFile(benchmark::State& state) {
   // The yardstick: the same start with a one-line file.
-  RunCase(state, [] { return std::string("st-120\r\n"); }, OpenInWindow);
+  bench::RunChildCase(state, [] { return std::string("st-120\r\n"); }, OpenInWindow);
 }
 void BM_ReportHugeLoopName(benchmark::State& state) {
-  RunCase(state, [] { return Framed("la1-", "A", 16000000, "\r\n"); }, PrintReport);
+  bench::RunChildCase(state, [] { return bench::Framed("la1-", "A", 16000000, "\r\n"); }, PrintReport);
 }
 
 BENCHMARK(BM_WindowOpensSmallFile)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -1,5 +1,18 @@
 #include "support/child_peak.h"
 
+namespace kestrin::bench {
+
+std::string Framed(std::string_view head, std::string_view unit, size_t total, std::string_view tail) {
+  std::string s;
+  s.reserve(head.size() + total + tail.size());
+  s.append(head);
+  for (size_t n = 0; n + unit.size() <= total; n += unit.size()) s.append(unit);
+  s.append(tail);
+  return s;
+}
+
+}  // namespace kestrin::bench
+
 #ifndef _WIN32
 #include <sys/resource.h>
 #include <sys/wait.h>
