@@ -1,5 +1,7 @@
 #include "files/csv_table.h"
 
+#include "model/codec.h"
+
 namespace kestrin {
 
 namespace {
@@ -150,28 +152,6 @@ std::vector<CsvRecord> ParseCsv(std::string_view s, char sep) {
   while (reader.Next(rec)) records.push_back(rec);
   return records;
 }
-
-namespace {
-
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
-}  // namespace
 
 bool DecodeUtf16Table(std::string_view bytes, std::string& utf8) {
   if (bytes.size() < 2) return false;

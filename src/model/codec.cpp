@@ -24,6 +24,13 @@ constexpr std::array<char16_t, 128> kHigh = {
     0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,};
 
+
+}  // namespace
+
+char32_t Cp1251ToUnicode(unsigned char byte) {
+  return byte < 0x80 ? char32_t(byte) : char32_t(kHigh[byte - 0x80]);
+}
+
 void AppendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
     out += static_cast<char>(cp);
@@ -40,12 +47,6 @@ void AppendUtf8(std::string& out, char32_t cp) {
     out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (cp & 0x3F));
   }
-}
-
-}  // namespace
-
-char32_t Cp1251ToUnicode(unsigned char byte) {
-  return byte < 0x80 ? char32_t(byte) : char32_t(kHigh[byte - 0x80]);
 }
 
 int UnicodeToCp1251(char32_t cp) {

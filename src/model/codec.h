@@ -17,6 +17,8 @@ std::string Cp1251ToUtf8(std::string_view cp1251);
 int UnicodeToCp1251(char32_t cp);
 // The Unicode code point of one Windows-1251 byte.
 char32_t Cp1251ToUnicode(unsigned char byte);
+// Appends the UTF-8 bytes of one code point.
+void AppendUtf8(std::string& out, char32_t cp);
 
 // Upper case of Latin letters only (the configuration language's rule).
 std::string UpperLatin(std::string_view s);
